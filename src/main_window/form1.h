@@ -1,0 +1,174 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "core/app_info.h"
+#include "core/calc.h"
+#include "core/control_set.h"
+#include "core/number_locale.h"
+#include "core/ports.h"
+#include "core/setting_value.h"
+
+namespace quillbit {
+
+// What the main window asks of its host beyond the shared ports.
+class MainWindowHost {
+ public:
+  virtual ~MainWindowHost() = default;
+  virtual void ShowAboutWindow() = 0;  // "Help" > "About"
+  virtual void WindowUnloaded() = 0;   // the window has saved and is gone
+};
+
+struct Form1Ports {
+  MessageBoxPort& messages;
+  ScreenPort& screen;
+  SettingsStore& settings;
+  MainWindowHost& host;
+};
+
+// The main window state: one byte count per size field, the estimate, and three flags.
+struct Form1State {
+  double bytes_aud = 0;
+  double bytes_sub = 0;
+  double bytes_cush = 0;
+  double bytes_dest = 0;
+  double bytes_sampsize = 0;
+  double bytes_m2v = 0;
+  bool shiftHeld = false;
+  bool palNoteShown = false;
+  std::int16_t filmAutoCleared = 0;
+};
+
+// The main window model: its controls, its state and every handler, with no toolkit.
+class Form1 {
+ public:
+  Form1(NumberLocale locale, AppInfo app, Form1Ports ports);
+  Form1(const Form1&) = delete;
+  Form1& operator=(const Form1&) = delete;
+
+  ControlSet& Controls() { return controls_; }
+  const ControlSet& Controls() const { return controls_; }
+  Control& Get(std::string_view name) { return controls_.Get(name); }
+  Form1State& State() { return state_; }
+  const Form1State& State() const { return state_; }
+  const NumberLocale& Locale() const { return locale_; }
+  const AppInfo& App() const { return app_; }
+
+  // The window itself: caption and outer position and size in twips.
+  const std::string& Caption() const { return caption_; }
+  float Left() const { return left_; }
+  float Top() const { return top_; }
+  float Width() const { return width_; }
+  float Height() const { return height_; }
+  // The host reports the real outer size (frame and menu included) before the load.
+  void SetOuterSize(float width, float height) {
+    width_ = width;
+    height_ = height;
+  }
+  bool Loaded() const { return loaded_; }
+
+  // Runs of calc since the window was created; tests count recalculations with it.
+  int CalcRuns() const { return calcRuns_; }
+  // Sees the inputs of every run, before its writes.
+  std::function<void(const CalcInputs&)> onCalc;
+
+  // Lifecycle.
+  void Form_Load();
+  // Any close of the window: saves, then unloads. The close is never refused.
+  void Unload();
+  void Form_QueryUnload();
+
+  // Key preview: every key press and release anywhere in the window.
+  void Form_KeyDown(int keyCode, int shift);
+  void Form_KeyUp(int keyCode, int shift);
+
+  void calc();
+
+  // Method and format.
+  void cmbCCESet_Click();
+  void optFormat_Click(int index);
+  void chkFF_Click();
+
+  // Other inputs.
+  void txtFrames_Change();
+  void txtFPS_Change();
+  void txtSampleFrame_Change();
+  void txtSampleQ_Change();
+  void cmbM2VSize_Click();
+
+  // Size fields.
+  void txtAudio_KeyUp(int keyCode, int shift);
+  void txtSub_KeyUp(int keyCode, int shift);
+  void txtCushion_KeyUp(int keyCode, int shift);
+  void txtDiskSpace_KeyUp(int keyCode, int shift);
+  void txtSampleSize_KeyUp(int keyCode, int shift);
+  void cmbAudio_Click();
+  void cmbSub_Click();
+  void cmbCush_Click();
+  void cmbDest_Click();
+  void cmbSampleSize_Click();
+
+  // Menu.
+  void mnuExit_Click();
+  void mnuAbout_Click();
+
+ private:
+  void WireHandlers();
+  void ShowPalNote();
+
+  NumberLocale locale_;
+  AppInfo app_;
+  Form1Ports ports_;
+  ControlSet controls_;
+  Form1State state_;
+  std::string caption_;
+  float left_ = 0;
+  float top_ = 0;
+  float width_;
+  float height_;
+  bool loaded_ = false;
+  int calcRuns_ = 0;
+
+ public:
+  // The controls by their designer names; references into controls_.
+  Control& Label12;
+  Control& cmbCCESet;
+  Control& txtFrames;
+  Control* optFormat[2];
+  Control& chkFF;
+  Control& txtFPS;
+  Control& txtAudio;
+  Control& cmbAudio;
+  Control& txtSub;
+  Control& cmbSub;
+  Control& txtCushion;
+  Control& cmbCush;
+  Control& txtDiskSpace;
+  Control& cmbDest;
+  Control& lblSampleFrame;
+  Control& txtSampleFrame;
+  Control& lblSampPerc;
+  Control& lblSampleQ;
+  Control& txtSampleQ;
+  Control& lblSampleSize;
+  Control& txtSampleSize;
+  Control& cmbSampleSize;
+  Control& Label7;
+  Control& txtCCEQual;
+  Control& Label5;
+  Control& txtCCEQ;
+  Control& Label3;
+  Control& txtCCEMax;
+  Control& Label14;
+  Control& Label4;
+  Control& txtCCEMin;
+  Control& Label13;
+  Control& txtLength;
+  Control& txtM2VSize;
+  Control& cmbM2VSize;
+  Control& mnuExit;
+  Control& mnuAbout;
+};
+
+}  // namespace quillbit
