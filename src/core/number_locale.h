@@ -19,13 +19,17 @@ struct NumberLocale {
   std::string decimal = ".";
   std::string grouping = ",";
   std::string negativeSign = "-";
-  int primaryGroup = 3;    // digits in the group next to the decimal symbol; 0 turns grouping off
-  int secondaryGroup = 3;  // digits in every further group (2 for the Indian style)
-  int decimals = 2;        // digits after the decimal symbol in the standard format
+  int primaryGroup = 3;     // digits in the group next to the decimal symbol; 0 turns grouping off
+  int secondaryGroup = 3;   // digits in every further group (2 for the Indian style)
+  int decimals = 2;         // digits after the decimal symbol in the standard format
   bool leadingZero = true;  // 0.5 rather than .5
   NegativeStyle negative = NegativeStyle::LeadingSign;
 
+  // Fixed conventions of three common locales, for tests and tools that must not depend on the
+  // machine: point and comma, comma and point, comma and U+202F.
   static NumberLocale EnglishUS() { return {}; }
+  static NumberLocale GermanDE() { return {.decimal = ",", .grouping = "."}; }
+  static NumberLocale FrenchFR() { return {.decimal = ",", .grouping = "\xE2\x80\xAF"}; }
 };
 
 }  // namespace quillbit

@@ -2,18 +2,21 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <system_error>
 
 namespace quillbit {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 bool StartsWith(std::string_view text, size_t at, std::string_view what) {
   return !what.empty() && text.substr(at, what.size()) == what;
@@ -23,8 +26,8 @@ bool StartsWith(std::string_view text, size_t at, std::string_view what) {
 constexpr long kExponentClamp = 100000;
 
 struct Normalized {
-  std::string ascii;          // C-locale form for from_chars
-  long decimalExponent = 0;   // power of ten of the leading significant digit, if any
+  std::string ascii;         // C-locale form for from_chars
+  long decimalExponent = 0;  // power of ten of the leading significant digit, if any
   bool allZero = true;
 };
 
@@ -42,8 +45,8 @@ std::optional<Normalized> Normalize(std::string_view text, const NumberLocale& l
     if (text[i] == '-') out.ascii.push_back('-');
     ++i;
   }
-  long intDigits = 0;     // significant digits before the decimal symbol
-  long leadingFrac = 0;   // zeros after the decimal symbol before the first significant digit
+  long intDigits = 0;    // significant digits before the decimal symbol
+  long leadingFrac = 0;  // zeros after the decimal symbol before the first significant digit
   bool seenDigit = false;
   bool seenPoint = false;
   while (i < text.size()) {
@@ -103,14 +106,16 @@ std::optional<double> ParseNumber(std::string_view text, const NumberLocale& loc
   if (ec == std::errc() && ptr == s.data() + s.size() && std::isfinite(value)) return value;
   if (ec != std::errc::result_out_of_range || normalized->allZero) return std::nullopt;
   if (normalized->decimalExponent < 0) {
-    // Underflow: keep the subnormal (or signed zero) that the value rounds to.
-    const long double wide = std::strtold(s.c_str(), nullptr);
-    return static_cast<double>(wide);
+    // Too small for even the least subnormal: the value rounds to a zero of its sign.
+    return s.front() == '-' ? -0.0 : 0.0;
   }
   // Overflow. The plain text of the largest doubles rounds up past DBL_MAX at 15 digits; such
-  // text is read back as DBL_MAX so that what the program writes it can always read.
+  // text is read back as DBL_MAX so that what the program writes it can always read. The wider
+  // reading goes through from_chars too, which, unlike strtold, ignores the C locale.
   if (normalized->decimalExponent > 308) return std::nullopt;
-  const long double wide = std::strtold(s.c_str(), nullptr);
+  long double wide = 0;
+  const auto [wideEnd, wideEc] = std::from_chars(s.data(), s.data() + s.size(), wide);
+  if (wideEc != std::errc() || wideEnd != s.data() + s.size()) return std::nullopt;
   const long double limit = static_cast<long double>(DBL_MAX) * (1.0L + 1e-14L);
   if (!std::isfinite(wide) || std::fabs(wide) > limit) return std::nullopt;
   return wide < 0 ? -DBL_MAX : DBL_MAX;
@@ -178,16 +183,20 @@ std::string StandardNumber(double value, const NumberLocale& locale) {
     number += frac;
   }
 
-  const bool negative =
-      value < 0 && digits.find_first_of("123456789") != std::string_view::npos;
+  const bool negative = value < 0 && digits.find_first_of("123456789") != std::string_view::npos;
   if (!negative) return number;
   const std::string& sign = locale.negativeSign;
   switch (locale.negative) {
-    case NegativeStyle::Parentheses: return "(" + number + ")";
-    case NegativeStyle::LeadingSign: return sign + number;
-    case NegativeStyle::LeadingSignSpace: return sign + " " + number;
-    case NegativeStyle::TrailingSign: return number + sign;
-    case NegativeStyle::TrailingSignSpace: return number + " " + sign;
+    case NegativeStyle::Parentheses:
+      return "(" + number + ")";
+    case NegativeStyle::LeadingSign:
+      return sign + number;
+    case NegativeStyle::LeadingSignSpace:
+      return sign + " " + number;
+    case NegativeStyle::TrailingSign:
+      return number + sign;
+    case NegativeStyle::TrailingSignSpace:
+      return number + " " + sign;
   }
   return sign + number;
 }

@@ -1,6 +1,7 @@
 #include "core/units.h"
 
 #include <cmath>
+#include <iterator>
 
 namespace quillbit {
 
@@ -26,9 +27,13 @@ double FromBytes(std::string_view unit, double bytes) {
 }
 
 double RoundHalfEven(double value, int decimals) {
-  static constexpr double kScale[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+  // Powers of ten up to 1E22 are exact doubles.
+  static constexpr double kScale[] = {1,    1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                      1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                      1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  constexpr int kMaxDecimals = static_cast<int>(std::size(kScale)) - 1;
   if (decimals <= 0) return std::nearbyint(value);  // the default rounding mode ties to even
-  const double scale = kScale[decimals < 6 ? decimals : 6];
+  const double scale = decimals <= kMaxDecimals ? kScale[decimals] : std::pow(10.0, decimals);
   const double scaled = value * scale;
   // Past 2^52 a double has no fraction left to round.
   if (!std::isfinite(scaled) || std::fabs(scaled) >= 4503599627370496.0) return value;
