@@ -28,11 +28,10 @@ class Checked {
   bool failed_ = false;
 };
 
-CalcResult& Fail(CalcResult& r) {
+void Fail(CalcResult& r) {
   r.failed = true;
   r.Write(CalcTarget::txtCCEMin, "0");
   r.Write(CalcTarget::txtM2VSize, "0");
-  return r;
 }
 
 double SlopeFor(double seconds) {
@@ -42,10 +41,8 @@ double SlopeFor(double seconds) {
   return -0.0013;
 }
 
-}  // namespace
-
-CalcResult calc(const CalcInputs& in, const NumberLocale& locale) {
-  CalcResult r;
+// The steps of one run into r, which the caller owns so that the result is never copied.
+void Run(const CalcInputs& in, const NumberLocale& locale, CalcResult& r) {
   Checked a;
 
   // Step 1: strict reads.
@@ -62,25 +59,27 @@ CalcResult calc(const CalcInputs& in, const NumberLocale& locale) {
   const double afterMinutes =
       a.Sub(a.Sub(*frames, a.Mul(h, a.Mul(*fps, 3600))), a.Mul(m, a.Mul(*fps, 60)));
   const double s = std::floor(a.Div(afterMinutes, *fps));
-  const double f = std::floor(a.Sub(
-      a.Sub(a.Sub(*frames, a.Mul(h, a.Mul(*fps, 3600))), a.Mul(m, a.Mul(*fps, 60))),
-      a.Mul(s, *fps)));
+  const double f = std::floor(
+      a.Sub(a.Sub(a.Sub(*frames, a.Mul(h, a.Mul(*fps, 3600))), a.Mul(m, a.Mul(*fps, 60))),
+            a.Mul(s, *fps)));
   if (a.Failed()) return Fail(r);
-  std::string length = PlainText(h, locale);
+  std::string length;
+  AppendPlainText(length, h, locale);
   length += "h, ";
-  length += PlainText(m, locale);
+  AppendPlainText(length, m, locale);
   length += "m, ";
-  length += PlainText(s, locale);
+  AppendPlainText(length, s, locale);
   length += "s, ";
-  length += PlainText(f, locale);
-  length += "f";
+  AppendPlainText(length, f, locale);
+  length += 'f';
   r.Write(CalcTarget::txtLength, std::move(length));
 
   // Step 3: room for the video; subtitles count 2 %.
   const double v =
       a.Sub(a.Sub(a.Sub(in.bytes_dest, in.bytes_cush), in.bytes_aud), a.Mul(in.bytes_sub, 0.02));
-  // Step 4: playing time in seconds.
-  const double t = a.Div(NumOrZero(in.txtFrames, locale), NumOrZero(in.txtFPS, locale));
+  // Step 4: playing time in seconds. Both texts read strictly above, so NumOrZero of them
+  // gives the same numbers again; they are not converted twice.
+  const double t = a.Div(*frames, *fps);
   if (a.Failed()) return Fail(r);
 
   if (in.cmbCCESet == kMethodSinglePass) {
@@ -107,11 +106,14 @@ CalcResult calc(const CalcInputs& in, const NumberLocale& locale) {
     r.Write(CalcTarget::txtCCEMin, "0");
     r.Write(CalcTarget::txtM2VSize, "0");
     const double k = SlopeFor(t);
-    const double p = a.Div(NumOrZero(in.txtSampleFrame, locale), NumOrZero(in.txtFrames, locale));
+    const double p = a.Div(NumOrZero(in.txtSampleFrame, locale), *frames);
     if (a.Failed()) return Fail(r);
     const double percent = RoundHalfEven(a.Mul(p, 100), 2);
     if (a.Failed()) return Fail(r);
-    r.Write(CalcTarget::lblSampPerc, "(" + PlainText(percent, locale) + "%)");
+    std::string caption = "(";
+    AppendPlainText(caption, percent, locale);
+    caption += "%)";
+    r.Write(CalcTarget::lblSampPerc, std::move(caption));
     if (p == 0) return Fail(r);
     const double qs = NumOrZero(in.txtSampleQ, locale);
     const double intercept = a.Add(qs, a.Mul(a.Div(in.bytes_sampsize, 1024), -k));
@@ -120,13 +122,10 @@ CalcResult calc(const CalcInputs& in, const NumberLocale& locale) {
     const auto q = RoundUp(target);
     if (!q) return Fail(r);
     // The box is read back after each write, as the window would.
-    std::string qText = std::to_string(*q);
-    if (NumOrZero(qText, locale) < 1) {
-      r.Write(CalcTarget::txtCCEQ, std::move(qText));
-      qText = "1";
-    }
-    const double qf = NumOrZero(qText, locale);
-    r.Write(CalcTarget::txtCCEQ, std::move(qText));
+    const auto lastText = [&r]() -> const std::string& { return r.writes[r.writeCount - 1].text; };
+    r.Write(CalcTarget::txtCCEQ, std::to_string(*q));
+    if (NumOrZero(lastText(), locale) < 1) r.Write(CalcTarget::txtCCEQ, "1");
+    const double qf = NumOrZero(lastText(), locale);
     const double m2v = a.Mul(1024, a.Div(a.Div(a.Sub(qf, intercept), k), p));
     if (a.Failed()) return Fail(r);
     r.bytes_m2v = m2v;
@@ -143,6 +142,13 @@ CalcResult calc(const CalcInputs& in, const NumberLocale& locale) {
     r.bytes_m2v = m2v;
   }
   r.refreshDisplay = true;
+}
+
+}  // namespace
+
+CalcResult calc(const CalcInputs& in, const NumberLocale& locale) {
+  CalcResult r;
+  Run(in, locale, r);
   return r;
 }
 

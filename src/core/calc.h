@@ -44,9 +44,14 @@ struct CalcResult {
   std::size_t writeCount = 0;
   std::optional<double> bytes_m2v;  // set when the run assigned it (also the partial V of step 8)
   bool failed = false;
-  bool refreshDisplay = false;      // the run ended with the estimated output size display
+  bool refreshDisplay = false;  // the run ended with the estimated output size display
 
-  void Write(CalcTarget target, std::string text) { writes[writeCount++] = {target, std::move(text)}; }
+  void Write(CalcTarget target, std::string text) {
+    if (writeCount == kMaxWrites) return;  // no run writes more; a guard, not a limit
+    writes[writeCount].target = target;
+    writes[writeCount].text = std::move(text);
+    ++writeCount;
+  }
   const CalcWrite* begin() const { return writes.data(); }
   const CalcWrite* end() const { return writes.data() + writeCount; }
 };

@@ -19,6 +19,9 @@ double NumOrZero(std::string_view text, const NumberLocale& locale);
 // decimal symbol, exponent notation from 1E+15 up (and below 1E-04, as %G does).
 std::string PlainText(double value, const NumberLocale& locale);
 
+// PlainText appended to out, for texts built of several numbers.
+void AppendPlainText(std::string& out, double value, const NumberLocale& locale);
+
 // The user's standard number format: fixed decimals, digit grouping, leading zero, negative style.
 std::string StandardNumber(double value, const NumberLocale& locale);
 
