@@ -1,0 +1,136 @@
+#include "gui/form_view.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QLabel>
+#include <QMenu>
+#include <algorithm>
+#include <map>
+#include <string>
+#include <utility>
+
+namespace quillbit {
+namespace {
+
+bool TakesFocus(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::TextBox:
+    case ControlKind::List:
+    case ControlKind::Option:
+    case ControlKind::CheckBox:
+    case ControlKind::Button:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool HasChildren(const ControlSet& controls, const Control& parent) {
+  return std::any_of(controls.All().begin(), controls.All().end(),
+                     [&](const Control& c) { return c.Spec().container == parent.Name(); });
+}
+
+}  // namespace
+
+FormView::FormView(ControlSet& controls, QWidget& surface, QMenuBar* menuBar)
+    : controls_(controls) {
+  Build(surface, menuBar);
+  ChainTabOrder();
+  subscription_ = controls_.Subscribe([this](const Control& control, Property property) {
+    const auto it = bindings_.find(&control);
+    if (it != bindings_.end()) ApplyProperty(it->second, property);
+  });
+}
+
+FormView::~FormView() {
+  controls_.Unsubscribe(subscription_);
+}
+
+void FormView::Build(QWidget& surface, QMenuBar* menuBar) {
+  const double dpi = surface.logicalDpiX();
+  std::map<std::string, QWidget*, std::less<>> frames;
+  std::map<std::string, QMenu*, std::less<>> menus;
+  std::map<std::pair<QWidget*, std::string>, QButtonGroup*> groups;
+
+  for (Control& control : controls_.All()) {
+    const ControlSpec& spec = control.Spec();
+    Binding binding{.control = &control};
+    if (spec.kind == ControlKind::Menu) {
+      const QString text = QString::fromStdString(control.Text());
+      const auto parent = menus.find(spec.container);
+      if (menuBar == nullptr && parent == menus.end()) continue;
+      if (HasChildren(controls_, control)) {
+        QMenu* menu =
+            parent != menus.end() ? parent->second->addMenu(text) : menuBar->addMenu(text);
+        menu->setObjectName(QString::fromStdString(spec.name));
+        menus.emplace(spec.name, menu);
+        binding.action = menu->menuAction();
+      } else {
+        binding.action =
+            parent != menus.end() ? parent->second->addAction(text) : menuBar->addAction(text);
+      }
+      binding.action->setObjectName(QString::fromStdString(spec.name));
+      if (!spec.toolTip.empty()) binding.action->setToolTip(QString::fromStdString(spec.toolTip));
+      controlOf_.insert(binding.action, &control);
+    } else {
+      const auto frame = frames.find(spec.container);
+      QWidget* parent = frame != frames.end() ? frame->second : &surface;
+      binding.widget = CreateControlWidget(control, parent, dpi);
+      if (binding.widget == nullptr) continue;
+      if (spec.kind == ControlKind::Frame) frames.emplace(spec.name, binding.widget);
+      if (spec.kind == ControlKind::Option) {
+        QButtonGroup*& group = groups[{parent, spec.group}];
+        if (group == nullptr) group = new QButtonGroup(parent);
+        group->addButton(qobject_cast<QAbstractButton*>(binding.widget));
+      }
+      if (TakesFocus(spec.kind) && spec.tab >= 0) tabOrder_.push_back(binding.widget);
+      controlOf_.insert(binding.widget, &control);
+    }
+    ApplyAll(binding);
+    ConnectPersonActions(binding);
+    bindings_.emplace(&control, binding);
+  }
+}
+
+void FormView::ChainTabOrder() {
+  std::stable_sort(tabOrder_.begin(), tabOrder_.end(), [this](QWidget* a, QWidget* b) {
+    return controlOf_.value(a)->Spec().tab < controlOf_.value(b)->Spec().tab;
+  });
+  // Qt skips hidden and disabled widgets in the chain by itself.
+  for (size_t i = 1; i < tabOrder_.size(); ++i)
+    QWidget::setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
+}
+
+QWidget* FormView::WidgetFor(std::string_view name) const {
+  for (const auto& [control, binding] : bindings_) {
+    if (control->Name() == name) return binding.widget;
+  }
+  return nullptr;
+}
+
+QAction* FormView::ActionFor(std::string_view name) const {
+  for (const auto& [control, binding] : bindings_) {
+    if (control->Name() == name) return binding.action;
+  }
+  return nullptr;
+}
+
+Control* FormView::ControlFor(const QWidget* widget) const {
+  for (const QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+    if (Control* control = controlOf_.value(w, nullptr)) return control;
+  }
+  return nullptr;
+}
+
+QWidget* FormView::FirstFocusable() const {
+  for (QWidget* w : tabOrder_) {
+    if (w->isVisibleTo(w->window()) && w->isEnabled() && w->focusPolicy() & Qt::TabFocus) return w;
+  }
+  return nullptr;
+}
+
+void FormView::SetPicture(std::string_view name, const QPixmap& pixmap) {
+  if (auto* picture = qobject_cast<QLabel*>(WidgetFor(name))) picture->setPixmap(pixmap);
+}
+
+}  // namespace quillbit

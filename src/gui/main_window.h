@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+#include "gui/form_view.h"
+#include "gui/key_preview.h"
+#include "gui/qt_host.h"
+#include "main_window/form1.h"
+
+namespace quillbit {
+
+// The main window on screen: the Form1 model, its widgets and the services it asks the host for.
+class MainWindow : public QMainWindow, public MainWindowHost {
+  Q_OBJECT
+
+ public:
+  MainWindow(NumberLocale locale, AppInfo app, SettingsStore& settings);
+  ~MainWindow() override;
+
+  // Loads the model (start-up and restore), then shows the window with the focus in the
+  // first control of the tab order.
+  void Start();
+
+  Form1& Model() { return form_; }
+  FormView& View() { return *view_; }
+
+  void ShowAboutWindow() override;
+  void WindowUnloaded() override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QSize ClientSizePixels() const;
+  void ReportOuterSize();
+
+  QtMessageBox messages_;
+  QtScreen screen_;
+  Form1 form_;
+  QWidget* surface_;
+  std::unique_ptr<FormView> view_;
+  std::unique_ptr<KeyPreview> keyPreview_;
+  bool unloaded_ = false;
+  bool closing_ = false;
+};
+
+}  // namespace quillbit

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "core/ports.h"
+
+namespace quillbit {
+
+// The modal message box: the text, an OK button only, no icon, the caption given.
+class QtMessageBox : public MessageBoxPort {
+ public:
+  explicit QtMessageBox(QWidget* parent = nullptr) : parent_(parent) {}
+  void ShowMessage(std::string_view caption, std::string_view text) override;
+
+ private:
+  QPointer<QWidget> parent_;
+};
+
+// The primary screen's size in twips at its logical dpi.
+class QtScreen : public ScreenPort {
+ public:
+  float ScreenWidthTwips() const override;
+  float ScreenHeightTwips() const override;
+};
+
+}  // namespace quillbit

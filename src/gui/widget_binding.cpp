@@ -1,0 +1,305 @@
+#include "gui/widget_binding.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+#include "gui/control_style.h"
+#include "gui/line_widget.h"
+#include "gui/twips.h"
+
+namespace quillbit {
+namespace {
+
+// A text box holds what a person pastes into it, not Qt's default 32767 characters, so that
+// the model and the widget always hold the same text.
+constexpr int kMaxTextLength = 1 << 24;
+
+QString ToQt(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+Qt::Alignment HorizontalAlign(Align align) {
+  switch (align) {
+    case Align::Right:
+      return Qt::AlignRight;
+    case Align::Center:
+      return Qt::AlignHCenter;
+    case Align::Left:
+      break;
+  }
+  return Qt::AlignLeft;
+}
+
+QWidget* NewWidget(const ControlSpec& spec, QWidget* parent, double dpi) {
+  switch (spec.kind) {
+    case ControlKind::Label: {
+      auto* label = new QLabel(parent);
+      label->setTextFormat(Qt::PlainText);
+      label->setAlignment(HorizontalAlign(spec.align) | Qt::AlignTop);
+      return label;
+    }
+    case ControlKind::TextBox: {
+      auto* edit = new QLineEdit(parent);
+      edit->setMaxLength(kMaxTextLength);
+      edit->setReadOnly(spec.readOnly);
+      edit->setAlignment(HorizontalAlign(spec.align) | Qt::AlignVCenter);
+      return edit;
+    }
+    case ControlKind::List: {
+      auto* combo = new QComboBox(parent);
+      combo->setEditable(false);
+      return combo;
+    }
+    case ControlKind::Option:
+      return new QRadioButton(parent);
+    case ControlKind::CheckBox:
+      return new QCheckBox(parent);
+    case ControlKind::Frame:
+      return new QGroupBox(parent);
+    case ControlKind::Button:
+      return new QPushButton(parent);
+    case ControlKind::Picture: {
+      auto* picture = new QLabel(parent);
+      picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      return picture;
+    }
+    case ControlKind::Line: {
+      const Twips& r = spec.rect;
+      const QLine line(TwipsToPixels(r.left, dpi), TwipsToPixels(r.top, dpi),
+                       TwipsToPixels(r.width, dpi), TwipsToPixels(r.height, dpi));
+      return new LineWidget(line, spec.lineWidth, parent);
+    }
+    case ControlKind::Menu:
+      break;
+  }
+  return nullptr;
+}
+
+void ApplyText(const Binding& b) {
+  const QString text = ToQt(b.control->Text());
+  if (b.action != nullptr) {
+    if (b.action->text() != text) b.action->setText(text);
+    return;
+  }
+  QWidget* w = b.widget;
+  const QSignalBlocker blocker(w);
+  if (auto* label = qobject_cast<QLabel*>(w)) {
+    if (label->text() != text) label->setText(text);
+  } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+    if (edit->text() != text) edit->setText(text);
+  } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+    if (button->text() != text) button->setText(text);
+  } else if (auto* frame = qobject_cast<QGroupBox*>(w)) {
+    if (frame->title() != text) frame->setTitle(text);
+  }
+}
+
+void ApplyColors(const Binding& b) {
+  QWidget* w = b.widget;
+  if (w == nullptr) return;
+  const Control& c = *b.control;
+  const QPalette desktop = QApplication::palette();
+  const QColor fore = ToQColor(c.ForeColor(), desktop);
+  const QColor back = ToQColor(c.BackColor(), desktop);
+  if (auto* line = qobject_cast<LineWidget*>(w)) {
+    line->SetColor(fore);
+    return;
+  }
+  QPalette palette = w->palette();
+  // Disabled colours stay the desktop's, so that a disabled control still looks disabled.
+  const auto set = [&palette](QPalette::ColorRole role, const QColor& color) {
+    palette.setColor(QPalette::Active, role, color);
+    palette.setColor(QPalette::Inactive, role, color);
+  };
+  switch (c.Kind()) {
+    case ControlKind::TextBox:
+      set(QPalette::Text, fore);
+      set(QPalette::Base, back);
+      break;
+    case ControlKind::List:
+      set(QPalette::Text, fore);
+      set(QPalette::ButtonText, fore);
+      // A pick-only list is drawn as a button here; only an explicit colour overrides that.
+      if (c.BackColor().system == SystemColor::None) {
+        set(QPalette::Base, back);
+        set(QPalette::Button, back);
+      }
+      break;
+    case ControlKind::Button:
+      set(QPalette::ButtonText, fore);
+      set(QPalette::Button, back);
+      break;
+    default:
+      set(QPalette::WindowText, fore);
+      set(QPalette::Window, back);
+      // System backgrounds are the dialog background the window already paints.
+      w->setAutoFillBackground(c.BackColor().system == SystemColor::None);
+      break;
+  }
+  w->setPalette(palette);
+}
+
+void ApplyBold(const Binding& b) {
+  const bool bold = b.control->Bold();
+  if (b.action != nullptr) {
+    QFont font = b.action->font();
+    if (font.bold() != bold) {
+      font.setBold(bold);
+      b.action->setFont(font);
+    }
+    return;
+  }
+  QFont font = b.widget->font();
+  if (font.bold() == bold) return;
+  font.setBold(bold);
+  b.widget->setFont(font);
+}
+
+void ApplyItems(QComboBox& combo, const Control& c) {
+  const std::vector<std::string>& items = c.Items();
+  const QSignalBlocker blocker(&combo);
+  int same = 0;
+  while (same < combo.count() && same < static_cast<int>(items.size()) &&
+         combo.itemText(same) == ToQt(items[static_cast<size_t>(same)])) {
+    ++same;
+  }
+  // Items usually arrive one AddItem at a time: append when the start already matches.
+  if (same < combo.count()) {
+    combo.clear();
+    same = 0;
+  }
+  for (size_t i = static_cast<size_t>(same); i < items.size(); ++i) combo.addItem(ToQt(items[i]));
+  if (combo.currentIndex() != c.ListIndex()) combo.setCurrentIndex(c.ListIndex());
+}
+
+void ApplyValue(QWidget* w, int value) {
+  const QSignalBlocker blocker(w);
+  if (auto* radio = qobject_cast<QRadioButton*>(w)) {
+    const bool on = value != 0;
+    if (radio->isChecked() == on) return;
+    QButtonGroup* group = radio->group();
+    // An exclusive group refuses to clear its checked button; the model may leave none selected.
+    if (!on && group != nullptr && group->exclusive()) {
+      group->setExclusive(false);
+      radio->setChecked(false);
+      group->setExclusive(true);
+    } else {
+      radio->setChecked(on);
+    }
+  } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
+    const Qt::CheckState state = value == 0   ? Qt::Unchecked
+                                 : value == 1 ? Qt::Checked
+                                              : Qt::PartiallyChecked;
+    if (check->checkState() == state) return;
+    if (state == Qt::PartiallyChecked) check->setTristate(true);
+    check->setCheckState(state);
+  }
+}
+
+void ApplyVisible(const Binding& b) {
+  const bool visible = b.control->Visible();
+  if (b.action != nullptr) {
+    b.action->setVisible(visible);
+    return;
+  }
+  QWidget* w = b.widget;
+  if (w->isHidden() == visible) w->setVisible(visible);
+}
+
+void ApplyEnabled(const Binding& b) {
+  const bool enabled = b.control->Enabled();
+  if (b.action != nullptr) {
+    b.action->setEnabled(enabled);
+  } else if (b.widget->isEnabledTo(b.widget->parentWidget()) != enabled) {
+    b.widget->setEnabled(enabled);
+  }
+}
+
+}  // namespace
+
+QWidget* CreateControlWidget(const Control& control, QWidget* parent, double logicalDpi) {
+  const ControlSpec& spec = control.Spec();
+  QWidget* w = NewWidget(spec, parent, logicalDpi);
+  if (w == nullptr) return nullptr;
+  if (spec.kind != ControlKind::Line) w->setGeometry(TwipsToRect(spec.rect, logicalDpi));
+  w->setObjectName(ToQt(spec.name));
+  w->setFont(ControlFont(spec.font, control.Bold()));
+  if (!spec.toolTip.empty()) w->setToolTip(ToQt(spec.toolTip));
+  return w;
+}
+
+void ApplyProperty(const Binding& b, Property property) {
+  if (b.widget == nullptr && b.action == nullptr) return;
+  switch (property) {
+    case Property::Text:
+      ApplyText(b);
+      if (b.widget != nullptr) FitCaption(*b.widget);
+      break;
+    case Property::Visible:
+      ApplyVisible(b);
+      break;
+    case Property::Enabled:
+      ApplyEnabled(b);
+      break;
+    case Property::ForeColor:
+    case Property::BackColor:
+      ApplyColors(b);
+      break;
+    case Property::Bold:
+      ApplyBold(b);
+      if (b.widget != nullptr) FitCaption(*b.widget);
+      break;
+    case Property::Items:
+    case Property::ListIndex:
+      if (auto* combo = qobject_cast<QComboBox*>(b.widget)) ApplyItems(*combo, *b.control);
+      break;
+    case Property::Value:
+      if (b.widget != nullptr) ApplyValue(b.widget, b.control->Value());
+      break;
+  }
+}
+
+void ApplyAll(const Binding& b) {
+  for (Property p : {Property::Text, Property::ForeColor, Property::Bold, Property::Items,
+                     Property::Value, Property::Enabled, Property::Visible}) {
+    ApplyProperty(b, p);
+  }
+}
+
+void ConnectPersonActions(const Binding& b) {
+  Control* c = b.control;
+  if (b.action != nullptr) {
+    QObject::connect(b.action, &QAction::triggered, b.action, [c] { c->Click(); });
+    return;
+  }
+  QWidget* w = b.widget;
+  if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+    QObject::connect(edit, &QLineEdit::textEdited, edit,
+                     [c](const QString& text) { c->SetText(text.toStdString()); });
+  } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+    QObject::connect(combo, &QComboBox::activated, combo,
+                     [c](int index) { c->SetListIndex(index); });
+  } else if (auto* radio = qobject_cast<QRadioButton*>(w)) {
+    QObject::connect(radio, &QAbstractButton::clicked, radio, [c](bool checked) {
+      if (checked) c->SetValue(1);
+    });
+  } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
+    QObject::connect(check, &QAbstractButton::clicked, check, [c, check] {
+      c->SetValue(check->checkState() == Qt::Checked     ? 1
+                  : check->checkState() == Qt::Unchecked ? 0
+                                                         : 2);
+    });
+  } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+    QObject::connect(button, &QAbstractButton::clicked, button, [c] { c->Click(); });
+  }
+}
+
+}  // namespace quillbit

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QAction>
+#include <QWidget>
+
+#include "core/control.h"
+
+namespace quillbit {
+
+// One control and what shows it on screen: a widget, or an action for a menu item or menu.
+struct Binding {
+  Control* control = nullptr;
+  QWidget* widget = nullptr;
+  QAction* action = nullptr;
+};
+
+// Creates the widget for a control of any kind but Menu, placed at its twips rectangle under
+// `parent` and styled from its spec. Properties are applied afterwards with ApplyAll.
+QWidget* CreateControlWidget(const Control& control, QWidget* parent, double logicalDpi);
+
+// Shows one property of the model on the widget, with the widget's signals blocked, and only
+// when the widget does not already show it (so a person's typing keeps its cursor).
+void ApplyProperty(const Binding& binding, Property property);
+void ApplyAll(const Binding& binding);
+
+// Passes a person's actions on the widget to the model. Changes made by code are not passed:
+// they come back from the model through ApplyProperty with signals blocked.
+void ConnectPersonActions(const Binding& binding);
+
+}  // namespace quillbit

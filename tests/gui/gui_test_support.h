@@ -1,0 +1,68 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <memory>
+
+#include "gui/main_window.h"
+#include "gui/memory_settings_store.h"
+
+namespace quillbit::testing {
+
+// A main window on the offscreen platform, with pinned number conventions and settings in memory.
+class MainWindowTest : public ::testing::Test {
+ protected:
+  MainWindowTest()
+      : window(std::make_unique<MainWindow>(NumberLocale::EnglishUS(), AppInfo{}, settings)) {}
+
+  void StartAndActivate() {
+    window->Start();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  }
+
+  Form1& model() { return window->Model(); }
+  QWidget* widget(const char* name) { return window->View().WidgetFor(name); }
+  template <typename T>
+  T* as(const char* name) {
+    return qobject_cast<T*>(widget(name));
+  }
+
+  // Every control's widget shows exactly what the model holds.
+  void ExpectWidgetsMatchModel() {
+    for (const Control& c : model().Controls().All()) {
+      SCOPED_TRACE(c.Name());
+      QWidget* w = widget(c.Name().c_str());
+      if (c.Kind() == ControlKind::Menu) continue;
+      ASSERT_NE(w, nullptr);
+      EXPECT_EQ(w->isHidden(), !c.Visible());
+      EXPECT_EQ(w->isEnabled(), c.Enabled());
+      const QString text = QString::fromStdString(c.Text());
+      if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        EXPECT_EQ(edit->text(), text);
+        EXPECT_EQ(edit->font().bold(), c.Bold());
+      } else if (auto* label = qobject_cast<QLabel*>(w)) {
+        EXPECT_EQ(label->text(), text);
+      } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        EXPECT_EQ(combo->count(), static_cast<int>(c.Items().size()));
+        EXPECT_EQ(combo->currentIndex(), c.ListIndex());
+      } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        EXPECT_EQ(button->text(), text);
+        EXPECT_EQ(button->isChecked(), c.Value() == 1);
+      }
+    }
+  }
+
+  MemorySettingsStore settings;
+  std::unique_ptr<MainWindow> window;
+};
+
+}  // namespace quillbit::testing
