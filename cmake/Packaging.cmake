@@ -1,0 +1,35 @@
+# Installing Quillbit as desktop software, and the Debian package built from that install.
+if(NOT QUILLBIT_BUILD_GUI)
+  return()
+endif()
+
+include(GNUInstallDirs)
+set(QUILLBIT_DATA ${PROJECT_SOURCE_DIR}/data)
+install(TARGETS quillbit RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${QUILLBIT_DATA}/quillbit.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${QUILLBIT_DATA}/icons/quillbit.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${QUILLBIT_DATA}/icons/quillbit-32.png
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps RENAME quillbit.png)
+install(FILES ${QUILLBIT_DATA}/quillbit.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+set(CPACK_PACKAGE_NAME quillbit)
+set(CPACK_PACKAGE_VENDOR "Tormelund")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "DVD bitrate calculator for MPEG-2 encodes with CCE")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+       "Quillbit works out, from a movie's frame count, TV format and the sizes that share the "
+       "disc, the playing time, the room left for the video, the value to give the CCE encoder "
+       "and the expected size of the MPEG-2 stream.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_GENERATOR DEB)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Quillbit maintainers <maintainers@quillbit.invalid>")
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+# The Qt 6 runtime libraries (and with them the X11 platform plugin) come from the binary's own
+# library needs; the Wayland plugin and a font close to the designed one are welcome extras.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland")
+include(CPack)
