@@ -1,7 +1,5 @@
 #include "main_window/form1.h"
 
-#include "core/number_text.h"
-#include "core/units.h"
 #include "main_window/form1_layout.h"
 
 namespace quillbit {
@@ -57,7 +55,14 @@ Form1::Form1(NumberLocale locale, AppInfo app, Form1Ports ports)
       txtM2VSize(controls_.Get("txtM2VSize")),
       cmbM2VSize(controls_.Get("cmbM2VSize")),
       mnuExit(controls_.Get("mnuExit")),
-      mnuAbout(controls_.Get("mnuAbout")) {
+      mnuAbout(controls_.Get("mnuAbout")),
+      sizeFields_{{
+          {"bytes_aud", txtAudio, cmbAudio, &Form1State::bytes_aud},
+          {"bytes_sub", txtSub, cmbSub, &Form1State::bytes_sub},
+          {"bytes_cush", txtCushion, cmbCush, &Form1State::bytes_cush},
+          {"bytes_dest", txtDiskSpace, cmbDest, &Form1State::bytes_dest},
+          {"bytes_sampsize", txtSampleSize, cmbSampleSize, &Form1State::bytes_sampsize},
+      }} {
   WireHandlers();
 }
 
@@ -107,20 +112,25 @@ void Form1::calc() {
   const CalcResult result = quillbit::calc(in, locale_);
   for (const CalcWrite& write : result) {
     switch (write.target) {
-      case CalcTarget::txtLength: txtLength.SetText(write.text); break;
-      case CalcTarget::txtCCEMin: txtCCEMin.SetText(write.text); break;
-      case CalcTarget::txtCCEQ: txtCCEQ.SetText(write.text); break;
-      case CalcTarget::lblSampPerc: lblSampPerc.SetText(write.text); break;
-      case CalcTarget::txtM2VSize: txtM2VSize.SetText(write.text); break;
+      case CalcTarget::txtLength:
+        txtLength.SetText(write.text);
+        break;
+      case CalcTarget::txtCCEMin:
+        txtCCEMin.SetText(write.text);
+        break;
+      case CalcTarget::txtCCEQ:
+        txtCCEQ.SetText(write.text);
+        break;
+      case CalcTarget::lblSampPerc:
+        lblSampPerc.SetText(write.text);
+        break;
+      case CalcTarget::txtM2VSize:
+        txtM2VSize.SetText(write.text);
+        break;
     }
   }
   if (result.bytes_m2v) state_.bytes_m2v = *result.bytes_m2v;
   if (result.refreshDisplay) cmbM2VSize_Click();
-}
-
-void Form1::cmbM2VSize_Click() {
-  const double x = FromBytes(cmbM2VSize.Text(), state_.bytes_m2v);
-  txtM2VSize.SetText(StandardNumber(x, locale_));
 }
 
 }  // namespace quillbit

@@ -1,14 +1,19 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <string>
+#include <string_view>
 
 #include "core/app_info.h"
 #include "core/calc.h"
 #include "core/control_set.h"
 #include "core/number_locale.h"
 #include "core/ports.h"
+#include "core/presets.h"
 #include "core/setting_value.h"
+#include "core/stored_settings.h"
 
 namespace quillbit {
 
@@ -114,8 +119,30 @@ class Form1 {
   void mnuAbout_Click();
 
  private:
+  // A size field: its text box, its unit list and the byte count it shows.
+  struct SizeField {
+    std::string_view bytesName;
+    Control& box;
+    Control& list;
+    double Form1State::*bytes;
+  };
+  enum SizeFieldId : std::size_t { kAudio, kSubtitles, kCushion, kDestination, kSample };
+
   void WireHandlers();
   void ShowPalNote();
+  void ApplyLayoutStep(const LayoutStep& step);
+
+  double& BytesOf(const SizeField& field) { return state_.*field.bytes; }
+  void SizeKeyUp(const SizeField& field);
+  void UnitClick(const SizeField& field);
+  // Writes the field's byte count into its box in the list's unit.
+  void ShowBytes(const SizeField& field);
+  const SizeField* FieldByList(std::string_view listName) const;
+  const SizeField* FieldByBytes(std::string_view bytesName) const;
+
+  void RestoreSettings();
+  void RestoreSetting(const StoredSetting& setting);
+  std::string StoredText(const StoredSetting& setting);
 
   NumberLocale locale_;
   AppInfo app_;
@@ -169,6 +196,10 @@ class Form1 {
   Control& cmbM2VSize;
   Control& mnuExit;
   Control& mnuAbout;
+
+ private:
+  // After the control references, which it refers to.
+  std::array<SizeField, 5> sizeFields_;
 };
 
 }  // namespace quillbit
