@@ -1,5 +1,6 @@
 // Loading the window: placement, caption, the lists and the starting values, then the restore.
-#include <initializer_list>
+#include <string>
+#include <string_view>
 
 #include "core/units.h"
 #include "main_window/form1.h"

@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,10 @@ struct ChangeCase {
   const char* box;
   std::string CalcInputs::*seen;
 };
+
+void PrintTo(const ChangeCase& c, std::ostream* os) {
+  *os << c.box;
+}
 
 class ChangeHandler : public Form1Test, public testing::WithParamInterface<ChangeCase> {};
 

@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "tests/main_window/form1_fixture.h"
@@ -28,6 +29,10 @@ struct LayoutCase {
   Color label5Color;
   bool samples;
 };
+
+void PrintTo(const LayoutCase& c, std::ostream* os) {
+  *os << (c.method ? c.method : "(none)");
+}
 
 class MethodLayout : public Form1Test, public testing::WithParamInterface<LayoutCase> {};
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -105,6 +106,10 @@ struct FormatCase {
   int notes;
 };
 
+void PrintTo(const FormatCase& c, std::ostream* os) {
+  *os << (c.optFormat ? c.optFormat : "(missing)") << "/" << (c.chkFF ? c.chkFF : "(missing)");
+}
+
 class RestoreFormat : public Form1Test, public testing::WithParamInterface<FormatCase> {};
 
 TEST_P(RestoreFormat, FormatAndForcedFilmComeBackAsStored) {
@@ -183,6 +188,10 @@ struct CushionCase {
   const char* shown;
 };
 
+void PrintTo(const CushionCase& c, std::ostream* os) {
+  *os << (c.stored ? c.stored : "(missing)") << " " << c.unit;
+}
+
 class RestoreCushion : public Form1Test, public testing::WithParamInterface<CushionCase> {};
 
 TEST_P(RestoreCushion, NothingPositiveGivesTheStartingCushion) {
@@ -224,6 +233,10 @@ struct ListCase {
   const char* list;
   const char* startUp;
 };
+
+void PrintTo(const ListCase& c, std::ostream* os) {
+  *os << c.list;
+}
 
 class RestoreList : public Form1Test, public testing::WithParamInterface<ListCase> {};
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 
 #include "tests/main_window/form1_fixture.h"
@@ -20,6 +21,10 @@ struct FieldCase {
   void (Form1::*keyUp)(int, int);
   void (Form1::*click)();
 };
+
+void PrintTo(const FieldCase& c, std::ostream* os) {
+  *os << c.box;
+}
 
 const FieldCase kFields[] = {
     {"txtAudio", "cmbAudio", &Form1State::bytes_aud, &CalcInputs::bytes_aud, &Form1::txtAudio_KeyUp,
