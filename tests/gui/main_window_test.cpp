@@ -256,6 +256,30 @@ TEST_F(MainWindowTest, SizeBoxKeyReleaseKeepsWidgetsAndModelInStep) {
   ExpectWidgetsMatchModel();
 }
 
+TEST_F(MainWindowTest, HoldingShiftWhilePickingAUnitConvertsTheShownNumber) {
+  StartAndActivate();
+  ASSERT_FALSE(model().cmbSub.Items().empty());
+  model().cmbSub.SetText("MB");
+  QWidget* box = widget("txtSub");
+  box->setFocus();
+  QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(box, "700");
+  EXPECT_DOUBLE_EQ(model().State().bytes_sub, 700.0 * 1048576);
+
+  auto* list = as<QComboBox>("cmbSub");
+  list->setFocus();
+  QTest::keyPress(list, Qt::Key_Shift);
+  EXPECT_EQ(as<QLabel>("Label12")->text(), "Shift");
+  const int runs = model().CalcRuns();
+  QTest::keyClick(list, Qt::Key_Down, Qt::ShiftModifier);  // MB to GB, Shift released at the end
+  EXPECT_EQ(list->currentText(), "GB");
+  EXPECT_EQ(as<QLineEdit>("txtSub")->text(), "0.6836");
+  EXPECT_DOUBLE_EQ(model().State().bytes_sub, 700.0 * 1048576);
+  EXPECT_EQ(model().CalcRuns(), runs);
+  EXPECT_EQ(as<QLabel>("Label12")->text(), "");
+  ExpectWidgetsMatchModel();
+}
+
 TEST_F(MainWindowTest, PastingAHundredThousandCharactersKeepsModelAndWidgetEqual) {
   StartAndActivate();
   const QString big(100000, QChar('7'));
