@@ -379,5 +379,21 @@ TEST_F(MainWindowTest, ThePalNoteCanBeDismissedWhileTheWindowCloses) {
   if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
 }
 
+TEST_F(MainWindowTest, ANoteDuringStartUpComesBeforeTheWindowWhichThenOpens) {
+  // A stored PAL with "Single Pass VBR" chosen brings the PAL note while the window loads.
+  settings.CreateKey();
+  settings.Write("optFormat", "True");
+  int notes = 0;
+  const ModalCloser closer([&] {
+    ++notes;
+    EXPECT_FALSE(window->isVisible());
+  });
+  StartAndActivate();
+  EXPECT_EQ(notes, 1);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_TRUE(model().Loaded());
+  ExpectWidgetsMatchModel();
+}
+
 }  // namespace
 }  // namespace quillbit
