@@ -17,6 +17,16 @@
 
 namespace quillbit::testing {
 
+// Settings in memory that count the writes, to see how often the window saved.
+class CountingStore : public MemorySettingsStore {
+ public:
+  void Write(std::string_view name, std::string_view text) override {
+    ++writes;
+    MemorySettingsStore::Write(name, text);
+  }
+  int writes = 0;
+};
+
 // A main window on the offscreen platform, with pinned number conventions and settings in memory.
 class MainWindowTest : public ::testing::Test {
  protected:
@@ -61,7 +71,7 @@ class MainWindowTest : public ::testing::Test {
     }
   }
 
-  MemorySettingsStore settings;
+  CountingStore settings;
   std::unique_ptr<MainWindow> window;
 };
 

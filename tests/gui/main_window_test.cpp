@@ -314,19 +314,26 @@ TEST_F(MainWindowTest, TypingIntoReadOnlyBoxesChangesNothing) {
   ExpectWidgetsMatchModel();
 }
 
-TEST_F(MainWindowTest, ClosingTheWindowUnloadsTheModelOnce) {
+TEST_F(MainWindowTest, ClosingTheWindowSavesOnceAndUnloads) {
   StartAndActivate();
+  QTest::keyClicks(widget("txtFrames"), "90000");
   EXPECT_TRUE(model().Loaded());
   EXPECT_TRUE(window->close());
   EXPECT_FALSE(model().Loaded());
   EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(settings.Read("txtFrames"), SettingValue::Text("90000"));
+  const int writes = settings.writes;
+  EXPECT_EQ(writes, 17);
+  window->close();
+  EXPECT_EQ(settings.writes, writes);
 }
 
-TEST_F(MainWindowTest, FileExitClosesTheWindow) {
+TEST_F(MainWindowTest, FileExitSavesOnceAndClosesTheWindow) {
   StartAndActivate();
   window->View().ActionFor("mnuExit")->trigger();
   EXPECT_FALSE(model().Loaded());
   EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(settings.writes, 17);
 }
 
 TEST_F(MainWindowTest, HelpAboutLeavesTheMainWindowOpen) {
