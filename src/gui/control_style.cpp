@@ -61,8 +61,14 @@ void FitCaption(QWidget& widget) {
   if (widget.font().stretch() != font.stretch()) widget.setFont(font);
 }
 
-QFont ControlFont(const FontSpec& spec, bool bold) {
-  QFont font = FamilyOrStandIn(QString::fromStdString(spec.family));
+QFont FontFamilies::Find(const std::string& family) {
+  const auto it = found_.find(family);
+  if (it != found_.end()) return it->second;
+  return found_.emplace(family, FamilyOrStandIn(QString::fromStdString(family))).first->second;
+}
+
+QFont ControlFont(const FontSpec& spec, bool bold, FontFamilies& families) {
+  QFont font = families.Find(spec.family);
   // Every attribute is set explicitly so that nothing is inherited from a frame's bold italic
   // caption.
   font.setPointSizeF(spec.points);

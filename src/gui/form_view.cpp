@@ -51,6 +51,7 @@ void FormView::Build(QWidget& surface, QMenuBar* menuBar) {
   std::map<std::string, QWidget*, std::less<>> frames;
   std::map<std::string, QMenu*, std::less<>> menus;
   std::map<std::pair<QWidget*, std::string>, QButtonGroup*> groups;
+  FontFamilies families;
 
   for (Control& control : controls_.All()) {
     const ControlSpec& spec = control.Spec();
@@ -75,7 +76,7 @@ void FormView::Build(QWidget& surface, QMenuBar* menuBar) {
     } else {
       const auto frame = frames.find(spec.container);
       QWidget* parent = frame != frames.end() ? frame->second : &surface;
-      binding.widget = CreateControlWidget(control, parent, dpi);
+      binding.widget = CreateControlWidget(control, parent, dpi, families);
       if (binding.widget == nullptr) continue;
       if (spec.kind == ControlKind::Frame) frames.emplace(spec.name, binding.widget);
       if (spec.kind == ControlKind::Option) {

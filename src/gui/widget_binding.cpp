@@ -225,13 +225,14 @@ void ApplyEnabled(const Binding& b) {
 
 }  // namespace
 
-QWidget* CreateControlWidget(const Control& control, QWidget* parent, double logicalDpi) {
+QWidget* CreateControlWidget(const Control& control, QWidget* parent, double logicalDpi,
+                             FontFamilies& families) {
   const ControlSpec& spec = control.Spec();
   QWidget* w = NewWidget(spec, parent, logicalDpi);
   if (w == nullptr) return nullptr;
   if (spec.kind != ControlKind::Line) w->setGeometry(TwipsToRect(spec.rect, logicalDpi));
   w->setObjectName(ToQt(spec.name));
-  w->setFont(ControlFont(spec.font, control.Bold()));
+  w->setFont(ControlFont(spec.font, control.Bold(), families));
   if (!spec.toolTip.empty()) w->setToolTip(ToQt(spec.toolTip));
   return w;
 }

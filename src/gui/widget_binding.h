@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "core/control.h"
+#include "gui/control_style.h"
 
 namespace quillbit {
 
@@ -16,7 +17,8 @@ struct Binding {
 
 // Creates the widget for a control of any kind but Menu, placed at its twips rectangle under
 // `parent` and styled from its spec. Properties are applied afterwards with ApplyAll.
-QWidget* CreateControlWidget(const Control& control, QWidget* parent, double logicalDpi);
+QWidget* CreateControlWidget(const Control& control, QWidget* parent, double logicalDpi,
+                             FontFamilies& families);
 
 // Shows one property of the model on the widget, with the widget's signals blocked, and only
 // when the widget does not already show it (so a person's typing keeps its cursor).
