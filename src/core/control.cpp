@@ -4,24 +4,24 @@
 
 namespace quillbit {
 
-Control::Control(ControlSet& owner, ControlSpec spec)
+Control::Control(ControlSet& owner, ControlDesign design)
     : owner_(owner),
-      spec_(std::move(spec)),
-      text_(spec_.text),
-      fore_(spec_.fore),
-      back_(spec_.back),
-      bold_(spec_.font.bold) {}
+      design_(std::move(design)),
+      text_(design_.text),
+      fore_(design_.fore),
+      back_(design_.back),
+      bold_(design_.font.bold) {}
 
 const std::string& Control::Text() const {
   static const std::string kEmpty;
-  if (spec_.kind == ControlKind::List) {
+  if (design_.kind == ControlKind::List) {
     return listIndex_ >= 0 ? items_[static_cast<size_t>(listIndex_)] : kEmpty;
   }
   return text_;
 }
 
 void Control::SetText(std::string_view text) {
-  if (spec_.kind == ControlKind::List) {
+  if (design_.kind == ControlKind::List) {
     for (size_t i = 0; i < items_.size(); ++i) {
       if (items_[i] == text) {
         SetListIndex(static_cast<int>(i));
@@ -33,7 +33,7 @@ void Control::SetText(std::string_view text) {
   if (text_ == text) return;
   text_.assign(text);
   Notify(Property::Text);
-  if (spec_.kind == ControlKind::TextBox) Fire(onChange);
+  if (design_.kind == ControlKind::TextBox) Fire(onChange);
 }
 
 void Control::SetVisible(bool visible) {
@@ -88,14 +88,14 @@ void Control::SetListIndex(int index) {
 }
 
 void Control::SetValue(int value) {
-  if (spec_.kind == ControlKind::Option) {
+  if (design_.kind == ControlKind::Option) {
     value = value != 0 ? 1 : 0;
     if (value_ == value) return;
     if (value == 1) {
       // Choosing one button of a group clears the others before its click runs.
       for (Control& peer : owner_.All()) {
         if (&peer != this && peer.Kind() == ControlKind::Option &&
-            peer.Spec().group == spec_.group && peer.value_ != 0) {
+            peer.Design().group == design_.group && peer.value_ != 0) {
           peer.value_ = 0;
           peer.Notify(Property::Value);
         }
@@ -109,11 +109,15 @@ void Control::SetValue(int value) {
   if (value_ == value) return;
   value_ = value;
   Notify(Property::Value);
-  if (spec_.kind == ControlKind::CheckBox) Fire(onClick);
+  if (design_.kind == ControlKind::CheckBox) Fire(onClick);
 }
 
-void Control::Click() { Fire(onClick); }
+void Control::Click() {
+  Fire(onClick);
+}
 
-void Control::Notify(Property property) { owner_.Notify(*this, property); }
+void Control::Notify(Property property) {
+  owner_.Notify(*this, property);
+}
 
 }  // namespace quillbit

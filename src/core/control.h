@@ -8,7 +8,18 @@
 
 namespace quillbit {
 
-enum class ControlKind { Label, TextBox, List, Option, CheckBox, Frame, Button, Menu, Picture, Line };
+enum class ControlKind {
+  Label,
+  TextBox,
+  List,
+  Option,
+  CheckBox,
+  Frame,
+  Button,
+  Menu,
+  Picture,
+  Line
+};
 
 // The system colours the windows use; the view maps them onto the desktop's palette.
 enum class SystemColor { None, WindowText, ButtonFace, Window };
@@ -47,22 +58,22 @@ struct Twips {
 };
 
 // What the designer gave a control: everything that does not change at run time.
-struct ControlSpec {
-  std::string name;        // "optFormat(1)" for an element of a control array
+struct ControlDesign {
+  std::string name;  // "optFormat(1)" for an element of a control array
   ControlKind kind = ControlKind::Label;
-  std::string text;        // caption or initial text
+  std::string text;  // caption or initial text
   Twips rect;
-  int tab = -1;            // place in the tab order; -1 for none
-  std::string container;   // frame, or parent menu; empty for the window itself
+  int tab = -1;           // place in the tab order; -1 for none
+  std::string container;  // frame, or parent menu; empty for the window itself
   FontSpec font;
   Align align = Align::Left;
   bool readOnly = false;
   std::string toolTip;
   Color fore = kWindowText;
   Color back = kWindowBack;
-  int index = -1;          // element index within a control array
-  std::string group;       // option buttons sharing a group clear each other
-  int lineWidth = 1;       // pixels, for lines
+  int index = -1;     // element index within a control array
+  std::string group;  // option buttons sharing a group clear each other
+  int lineWidth = 1;  // pixels, for lines
 };
 
 // The run-time properties a view shows; each change is reported with one of these.
@@ -74,13 +85,13 @@ class ControlSet;
 // exactly as the same change made by a person would; a change to the same value fires nothing.
 class Control {
  public:
-  Control(ControlSet& owner, ControlSpec spec);
+  Control(ControlSet& owner, ControlDesign design);
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
 
-  const ControlSpec& Spec() const { return spec_; }
-  const std::string& Name() const { return spec_.name; }
-  ControlKind Kind() const { return spec_.kind; }
+  const ControlDesign& Design() const { return design_; }
+  const std::string& Name() const { return design_.name; }
+  ControlKind Kind() const { return design_.kind; }
 
   // Text box text, label/button/frame/menu caption; for a list, the selected item or "".
   const std::string& Text() const;
@@ -126,7 +137,7 @@ class Control {
   }
 
   ControlSet& owner_;
-  ControlSpec spec_;
+  ControlDesign design_;
   std::string text_;
   bool visible_ = true;
   bool enabled_ = true;

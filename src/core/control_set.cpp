@@ -6,8 +6,8 @@
 
 namespace quillbit {
 
-ControlSet::ControlSet(const std::vector<ControlSpec>& specs) {
-  for (const ControlSpec& spec : specs) controls_.emplace_back(*this, spec);
+ControlSet::ControlSet(const std::vector<ControlDesign>& designs) {
+  for (const ControlDesign& design : designs) controls_.emplace_back(*this, design);
 }
 
 Control* ControlSet::Find(std::string_view name) {

@@ -20,7 +20,7 @@ class ControlSet {
  public:
   using Observer = std::function<void(const Control&, Property)>;
 
-  explicit ControlSet(const std::vector<ControlSpec>& specs);
+  explicit ControlSet(const std::vector<ControlDesign>& designs);
   ControlSet(const ControlSet&) = delete;
   ControlSet& operator=(const ControlSet&) = delete;
 

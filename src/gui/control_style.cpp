@@ -67,14 +67,14 @@ QFont FontFamilies::Find(const std::string& family) {
   return found_.emplace(family, FamilyOrStandIn(QString::fromStdString(family))).first->second;
 }
 
-QFont ControlFont(const FontSpec& spec, bool bold, FontFamilies& families) {
-  QFont font = families.Find(spec.family);
+QFont ControlFont(const FontSpec& design, bool bold, FontFamilies& families) {
+  QFont font = families.Find(design.family);
   // Every attribute is set explicitly so that nothing is inherited from a frame's bold italic
   // caption.
-  font.setPointSizeF(spec.points);
+  font.setPointSizeF(design.points);
   font.setBold(bold);
-  font.setItalic(spec.italic);
-  font.setUnderline(spec.underline);
+  font.setItalic(design.italic);
+  font.setUnderline(design.underline);
   font.setStrikeOut(false);
   return font;
 }

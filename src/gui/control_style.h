@@ -24,7 +24,7 @@ class FontFamilies {
 };
 
 // The font a control asks for, at the point size given.
-QFont ControlFont(const FontSpec& spec, bool bold, FontFamilies& families);
+QFont ControlFont(const FontSpec& design, bool bold, FontFamilies& families);
 
 // Stand-in fonts run wider than the one the layout was drawn for; a caption that would be cut
 // off is narrowed (same height, at most to 70 %) until it fits its control's fixed width.

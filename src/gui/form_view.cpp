@@ -27,7 +27,7 @@ bool TakesFocus(ControlKind kind) {
 
 bool HasChildren(const ControlSet& controls, const Control& parent) {
   return std::any_of(controls.All().begin(), controls.All().end(),
-                     [&](const Control& c) { return c.Spec().container == parent.Name(); });
+                     [&](const Control& c) { return c.Design().container == parent.Name(); });
 }
 
 }  // namespace
@@ -54,37 +54,38 @@ void FormView::Build(QWidget& surface, QMenuBar* menuBar) {
   FontFamilies families;
 
   for (Control& control : controls_.All()) {
-    const ControlSpec& spec = control.Spec();
+    const ControlDesign& design = control.Design();
     Binding binding{.control = &control};
-    if (spec.kind == ControlKind::Menu) {
+    if (design.kind == ControlKind::Menu) {
       const QString text = QString::fromStdString(control.Text());
-      const auto parent = menus.find(spec.container);
+      const auto parent = menus.find(design.container);
       if (menuBar == nullptr && parent == menus.end()) continue;
       if (HasChildren(controls_, control)) {
         QMenu* menu =
             parent != menus.end() ? parent->second->addMenu(text) : menuBar->addMenu(text);
-        menu->setObjectName(QString::fromStdString(spec.name));
-        menus.emplace(spec.name, menu);
+        menu->setObjectName(QString::fromStdString(design.name));
+        menus.emplace(design.name, menu);
         binding.action = menu->menuAction();
       } else {
         binding.action =
             parent != menus.end() ? parent->second->addAction(text) : menuBar->addAction(text);
       }
-      binding.action->setObjectName(QString::fromStdString(spec.name));
-      if (!spec.toolTip.empty()) binding.action->setToolTip(QString::fromStdString(spec.toolTip));
+      binding.action->setObjectName(QString::fromStdString(design.name));
+      if (!design.toolTip.empty())
+        binding.action->setToolTip(QString::fromStdString(design.toolTip));
       controlOf_.insert(binding.action, &control);
     } else {
-      const auto frame = frames.find(spec.container);
+      const auto frame = frames.find(design.container);
       QWidget* parent = frame != frames.end() ? frame->second : &surface;
       binding.widget = CreateControlWidget(control, parent, dpi, families);
       if (binding.widget == nullptr) continue;
-      if (spec.kind == ControlKind::Frame) frames.emplace(spec.name, binding.widget);
-      if (spec.kind == ControlKind::Option) {
-        QButtonGroup*& group = groups[{parent, spec.group}];
+      if (design.kind == ControlKind::Frame) frames.emplace(design.name, binding.widget);
+      if (design.kind == ControlKind::Option) {
+        QButtonGroup*& group = groups[{parent, design.group}];
         if (group == nullptr) group = new QButtonGroup(parent);
         group->addButton(qobject_cast<QAbstractButton*>(binding.widget));
       }
-      if (TakesFocus(spec.kind) && spec.tab >= 0) tabOrder_.push_back(binding.widget);
+      if (TakesFocus(design.kind) && design.tab >= 0) tabOrder_.push_back(binding.widget);
       controlOf_.insert(binding.widget, &control);
     }
     ApplyAll(binding);
@@ -95,7 +96,7 @@ void FormView::Build(QWidget& surface, QMenuBar* menuBar) {
 
 void FormView::ChainTabOrder() {
   std::stable_sort(tabOrder_.begin(), tabOrder_.end(), [this](QWidget* a, QWidget* b) {
-    return controlOf_.value(a)->Spec().tab < controlOf_.value(b)->Spec().tab;
+    return controlOf_.value(a)->Design().tab < controlOf_.value(b)->Design().tab;
   });
   // Qt skips hidden and disabled widgets in the chain by itself.
   for (size_t i = 1; i < tabOrder_.size(); ++i)

@@ -38,19 +38,19 @@ Qt::Alignment HorizontalAlign(Align align) {
   return Qt::AlignLeft;
 }
 
-QWidget* NewWidget(const ControlSpec& spec, QWidget* parent, double dpi) {
-  switch (spec.kind) {
+QWidget* NewWidget(const ControlDesign& design, QWidget* parent, double dpi) {
+  switch (design.kind) {
     case ControlKind::Label: {
       auto* label = new QLabel(parent);
       label->setTextFormat(Qt::PlainText);
-      label->setAlignment(HorizontalAlign(spec.align) | Qt::AlignTop);
+      label->setAlignment(HorizontalAlign(design.align) | Qt::AlignTop);
       return label;
     }
     case ControlKind::TextBox: {
       auto* edit = new QLineEdit(parent);
       edit->setMaxLength(kMaxTextLength);
-      edit->setReadOnly(spec.readOnly);
-      edit->setAlignment(HorizontalAlign(spec.align) | Qt::AlignVCenter);
+      edit->setReadOnly(design.readOnly);
+      edit->setAlignment(HorizontalAlign(design.align) | Qt::AlignVCenter);
       return edit;
     }
     case ControlKind::List: {
@@ -72,10 +72,10 @@ QWidget* NewWidget(const ControlSpec& spec, QWidget* parent, double dpi) {
       return picture;
     }
     case ControlKind::Line: {
-      const Twips& r = spec.rect;
+      const Twips& r = design.rect;
       const QLine line(TwipsToPixels(r.left, dpi), TwipsToPixels(r.top, dpi),
                        TwipsToPixels(r.width, dpi), TwipsToPixels(r.height, dpi));
-      return new LineWidget(line, spec.lineWidth, parent);
+      return new LineWidget(line, design.lineWidth, parent);
     }
     case ControlKind::Menu:
       break;
@@ -227,13 +227,13 @@ void ApplyEnabled(const Binding& b) {
 
 QWidget* CreateControlWidget(const Control& control, QWidget* parent, double logicalDpi,
                              FontFamilies& families) {
-  const ControlSpec& spec = control.Spec();
-  QWidget* w = NewWidget(spec, parent, logicalDpi);
+  const ControlDesign& design = control.Design();
+  QWidget* w = NewWidget(design, parent, logicalDpi);
   if (w == nullptr) return nullptr;
-  if (spec.kind != ControlKind::Line) w->setGeometry(TwipsToRect(spec.rect, logicalDpi));
-  w->setObjectName(ToQt(spec.name));
-  w->setFont(ControlFont(spec.font, control.Bold(), families));
-  if (!spec.toolTip.empty()) w->setToolTip(ToQt(spec.toolTip));
+  if (design.kind != ControlKind::Line) w->setGeometry(TwipsToRect(design.rect, logicalDpi));
+  w->setObjectName(ToQt(design.name));
+  w->setFont(ControlFont(design.font, control.Bold(), families));
+  if (!design.toolTip.empty()) w->setToolTip(ToQt(design.toolTip));
   return w;
 }
 

@@ -16,7 +16,7 @@ struct Binding {
 };
 
 // Creates the widget for a control of any kind but Menu, placed at its twips rectangle under
-// `parent` and styled from its spec. Properties are applied afterwards with ApplyAll.
+// `parent` and styled from its design. Properties are applied afterwards with ApplyAll.
 QWidget* CreateControlWidget(const Control& control, QWidget* parent, double logicalDpi,
                              FontFamilies& families);
 

@@ -10,39 +10,66 @@ const FontSpec kFrameFont{.points = 9.75, .bold = true, .italic = true};
 constexpr Color kFpsGrey = Color::Rgb(224, 224, 224);
 constexpr const char* kConvertTip = "Hold down SHIFT to convert";
 
-ControlSpec CaptionLabel(const char* name, const char* text, Twips rect, int tab,
-                         const char* container = "") {
-  return {.name = name, .kind = ControlKind::Label, .text = text, .rect = rect, .tab = tab,
-          .container = container, .font = kCaptionFont, .align = Align::Right,
+ControlDesign CaptionLabel(const char* name, const char* text, Twips rect, int tab,
+                           const char* container = "") {
+  return {.name = name,
+          .kind = ControlKind::Label,
+          .text = text,
+          .rect = rect,
+          .tab = tab,
+          .container = container,
+          .font = kCaptionFont,
+          .align = Align::Right,
           .back = kButtonFace};
 }
 
-ControlSpec PlainLabel(const char* name, const char* text, Twips rect, int tab,
-                       const char* container = "") {
-  return {.name = name, .kind = ControlKind::Label, .text = text, .rect = rect, .tab = tab,
-          .container = container, .font = kDefaultFont, .back = kButtonFace};
+ControlDesign PlainLabel(const char* name, const char* text, Twips rect, int tab,
+                         const char* container = "") {
+  return {.name = name,
+          .kind = ControlKind::Label,
+          .text = text,
+          .rect = rect,
+          .tab = tab,
+          .container = container,
+          .font = kDefaultFont,
+          .back = kButtonFace};
 }
 
-ControlSpec Box(const char* name, const char* text, Twips rect, int tab) {
-  return {.name = name, .kind = ControlKind::TextBox, .text = text, .rect = rect, .tab = tab,
+ControlDesign Box(const char* name, const char* text, Twips rect, int tab) {
+  return {.name = name,
+          .kind = ControlKind::TextBox,
+          .text = text,
+          .rect = rect,
+          .tab = tab,
           .font = kBoxFont};
 }
 
 // A read-only box that shows a result, on the dialog background.
-ControlSpec ResultBox(const char* name, const char* text, Twips rect, int tab,
-                      const char* container) {
-  return {.name = name, .kind = ControlKind::TextBox, .text = text, .rect = rect, .tab = tab,
-          .container = container, .font = kBoxFont, .readOnly = true, .back = kButtonFace};
+ControlDesign ResultBox(const char* name, const char* text, Twips rect, int tab,
+                        const char* container) {
+  return {.name = name,
+          .kind = ControlKind::TextBox,
+          .text = text,
+          .rect = rect,
+          .tab = tab,
+          .container = container,
+          .font = kBoxFont,
+          .readOnly = true,
+          .back = kButtonFace};
 }
 
-ControlSpec List(const char* name, Twips rect, int tab, const char* tip,
-                 const char* container = "") {
-  return {.name = name, .kind = ControlKind::List, .rect = rect, .tab = tab,
-          .container = container, .toolTip = tip};
+ControlDesign List(const char* name, Twips rect, int tab, const char* tip,
+                   const char* container = "") {
+  return {.name = name,
+          .kind = ControlKind::List,
+          .rect = rect,
+          .tab = tab,
+          .container = container,
+          .toolTip = tip};
 }
 
-std::vector<ControlSpec> Build() {
-  std::vector<ControlSpec> c;
+std::vector<ControlDesign> Build() {
+  std::vector<ControlDesign> c;
   // Top of the window: the modifier indicator and the encoding method.
   c.push_back(PlainLabel("Label12", "", {5400, 0, 375, 255}, 20));
   c.push_back(CaptionLabel("Label8", "CCE Method:", {480, 120, 2505, 315}, 15));
@@ -50,19 +77,42 @@ std::vector<ControlSpec> Build() {
   // The movie.
   c.push_back(CaptionLabel("Label1", "Total frames in movie:", {480, 480, 2505, 315}, 0));
   c.push_back(Box("txtFrames", "", {3120, 480, 2000, 360}, 1));
-  c.push_back({.name = "Label2", .kind = ControlKind::Label, .text = "DVD2AVI:",
-               .rect = {240, 885, 825, 315}, .tab = 21, .align = Align::Center,
+  c.push_back({.name = "Label2",
+               .kind = ControlKind::Label,
+               .text = "DVD2AVI:",
+               .rect = {240, 885, 825, 315},
+               .tab = 21,
+               .align = Align::Center,
                .back = kButtonFace});
-  c.push_back({.name = "optFormat(0)", .kind = ControlKind::Option, .text = "NTSC",
-               .rect = {1080, 855, 855, 255}, .tab = 2, .back = kButtonFace, .index = 0,
+  c.push_back({.name = "optFormat(0)",
+               .kind = ControlKind::Option,
+               .text = "NTSC",
+               .rect = {1080, 855, 855, 255},
+               .tab = 2,
+               .back = kButtonFace,
+               .index = 0,
                .group = "optFormat"});
-  c.push_back({.name = "optFormat(1)", .kind = ControlKind::Option, .text = "PAL",
-               .rect = {1920, 855, 855, 255}, .tab = 3, .back = kButtonFace, .index = 1,
+  c.push_back({.name = "optFormat(1)",
+               .kind = ControlKind::Option,
+               .text = "PAL",
+               .rect = {1920, 855, 855, 255},
+               .tab = 3,
+               .back = kButtonFace,
+               .index = 1,
                .group = "optFormat"});
-  c.push_back({.name = "chkFF", .kind = ControlKind::CheckBox, .text = "Forced FILM",
-               .rect = {2940, 885, 1215, 255}, .tab = 4, .back = kButtonFace});
-  c.push_back({.name = "txtFPS", .kind = ControlKind::TextBox, .text = "23.9759",
-               .rect = {4200, 840, 915, 360}, .tab = 5, .font = kBoxFont, .readOnly = true,
+  c.push_back({.name = "chkFF",
+               .kind = ControlKind::CheckBox,
+               .text = "Forced FILM",
+               .rect = {2940, 885, 1215, 255},
+               .tab = 4,
+               .back = kButtonFace});
+  c.push_back({.name = "txtFPS",
+               .kind = ControlKind::TextBox,
+               .text = "23.9759",
+               .rect = {4200, 840, 915, 360},
+               .tab = 5,
+               .font = kBoxFont,
+               .readOnly = true,
                .back = kFpsGrey});
   c.push_back(PlainLabel("Label11", "fps", {5160, 915, 615, 255}, 18));
   // The sizes.
@@ -88,8 +138,12 @@ std::vector<ControlSpec> Build() {
   c.push_back(Box("txtSampleSize", "0", {3120, 3360, 2000, 360}, 25));
   c.push_back(List("cmbSampleSize", {5160, 3360, 855, 315}, 29, kConvertTip));
   // The results.
-  c.push_back({.name = "Frame1", .kind = ControlKind::Frame, .text = "Use These Settings",
-               .rect = {240, 3840, 5895, 1815}, .tab = 30, .font = kFrameFont,
+  c.push_back({.name = "Frame1",
+               .kind = ControlKind::Frame,
+               .text = "Use These Settings",
+               .rect = {240, 3840, 5895, 1815},
+               .tab = 30,
+               .font = kFrameFont,
                .back = kButtonFace});
   c.push_back(CaptionLabel("Label7", "CCE Quality:", {360, 240, 2505, 315}, 37, "Frame1"));
   c.push_back(ResultBox("txtCCEQual", "5", {3000, 240, 2000, 360}, 31, "Frame1"));
@@ -99,32 +153,39 @@ std::vector<ControlSpec> Build() {
   c.push_back(ResultBox("txtCCEMax", "8000", {3000, 960, 2000, 360}, 32, "Frame1"));
   c.push_back(PlainLabel("Label14", "kbps", {5040, 1035, 375, 255}, 35, "Frame1"));
   c.push_back(CaptionLabel("Label4", "Recommended CCE Min:", {120, 1320, 2745, 315}, 39, "Frame1"));
-  ControlSpec min = ResultBox("txtCCEMin", "", {3000, 1320, 2000, 360}, 33, "Frame1");
+  ControlDesign min = ResultBox("txtCCEMin", "", {3000, 1320, 2000, 360}, 33, "Frame1");
   min.font.bold = true;
   min.fore = kBlue;
   c.push_back(min);
   c.push_back(PlainLabel("Label13", "kbps", {5040, 1395, 375, 255}, 36, "Frame1"));
   // Other results.
-  c.push_back({.name = "Frame2", .kind = ControlKind::Frame, .text = "Other Info",
-               .rect = {240, 5880, 5895, 1095}, .tab = 41, .font = kFrameFont,
+  c.push_back({.name = "Frame2",
+               .kind = ControlKind::Frame,
+               .text = "Other Info",
+               .rect = {240, 5880, 5895, 1095},
+               .tab = 41,
+               .font = kFrameFont,
                .back = kButtonFace});
   c.push_back(CaptionLabel("Label15", "Movie Length:", {720, 240, 1785, 315}, 43, "Frame2"));
   c.push_back(ResultBox("txtLength", "", {2640, 240, 2000, 360}, 42, "Frame2"));
-  c.push_back(CaptionLabel("Label18", "Estimated output size:", {120, 600, 2385, 315}, 46, "Frame2"));
+  c.push_back(
+      CaptionLabel("Label18", "Estimated output size:", {120, 600, 2385, 315}, 46, "Frame2"));
   c.push_back(ResultBox("txtM2VSize", "", {2640, 600, 2000, 360}, 45, "Frame2"));
   c.push_back(List("cmbM2VSize", {4680, 600, 855, 315}, 44, "", "Frame2"));
   // The menu.
   c.push_back({.name = "mnuFile", .kind = ControlKind::Menu, .text = "File"});
-  c.push_back({.name = "mnuExit", .kind = ControlKind::Menu, .text = "Exit", .container = "mnuFile"});
+  c.push_back(
+      {.name = "mnuExit", .kind = ControlKind::Menu, .text = "Exit", .container = "mnuFile"});
   c.push_back({.name = "mnuHelp", .kind = ControlKind::Menu, .text = "Help"});
-  c.push_back({.name = "mnuAbout", .kind = ControlKind::Menu, .text = "About", .container = "mnuHelp"});
+  c.push_back(
+      {.name = "mnuAbout", .kind = ControlKind::Menu, .text = "About", .container = "mnuHelp"});
   return c;
 }
 
 }  // namespace
 
-const std::vector<ControlSpec>& Form1Layout() {
-  static const std::vector<ControlSpec> layout = Build();
+const std::vector<ControlDesign>& Form1Layout() {
+  static const std::vector<ControlDesign> layout = Build();
   return layout;
 }
 

@@ -10,6 +10,6 @@ namespace quillbit {
 inline constexpr int kForm1ClientWidth = 6450;
 inline constexpr int kForm1ClientHeight = 7170;
 
-const std::vector<ControlSpec>& Form1Layout();
+const std::vector<ControlDesign>& Form1Layout();
 
 }  // namespace quillbit

@@ -21,7 +21,7 @@
 namespace quillbit {
 namespace {
 
-std::vector<ControlSpec> Specs() {
+std::vector<ControlDesign> Specs() {
   return {
       {.name = "lblTitle",
        .kind = ControlKind::Label,

@@ -188,9 +188,9 @@ TEST_F(MainWindowTest, TabVisitsTheControlsInTabOrderSkippingHiddenOnes) {
   std::vector<std::pair<int, QWidget*>> expected;
   for (const Control& c : model().Controls().All()) {
     QWidget* w = widget(c.Name().c_str());
-    if (w == nullptr || c.Spec().tab < 0 || !(w->focusPolicy() & Qt::TabFocus) || !c.Visible())
+    if (w == nullptr || c.Design().tab < 0 || !(w->focusPolicy() & Qt::TabFocus) || !c.Visible())
       continue;
-    expected.emplace_back(c.Spec().tab, w);
+    expected.emplace_back(c.Design().tab, w);
   }
   std::sort(expected.begin(), expected.end());
   QWidget* current = QApplication::focusWidget();
