@@ -65,7 +65,8 @@ int RunApplication(int argc, char** argv) {
   // The program ends when neither of its windows is open.
   QApplication::setQuitOnLastWindowClosed(true);
 
-  const std::unique_ptr<SettingsStore> settings = MakeSettingsStore();
+  const std::unique_ptr<SettingsStore> settings =
+      MakeSettingsStore(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
   MainWindow window(NumberLocaleFrom(QLocale::system()), AppInfo{}, *settings);
   QApplication::setWindowIcon(window.windowIcon());
   if (HasArgument(argc, argv, "--quit-when-shown")) new QuitWhenShown(window);

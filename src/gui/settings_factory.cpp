@@ -4,8 +4,9 @@
 
 namespace quillbit {
 
-std::unique_ptr<SettingsStore> MakeSettingsStore() {
-  // Kept in memory until the per-user registry file is wired in here.
+std::unique_ptr<SettingsStore> MakeSettingsStore(const char* /*xdgConfigHome*/,
+                                                 const char* /*home*/) {
+  // Settings last for the run until the per-user registry file is wired in here.
   return std::make_unique<MemorySettingsStore>();
 }
 
