@@ -10,6 +10,7 @@
 #include "gui/main_window.h"
 #include "gui/qt_locale.h"
 #include "gui/settings_factory.h"
+#include "gui/termination.h"
 
 namespace quillbit {
 namespace {
@@ -70,6 +71,10 @@ int RunApplication(int argc, char** argv) {
   MainWindow window(NumberLocaleFrom(QLocale::system()), AppInfo{}, *settings);
   QApplication::setWindowIcon(window.windowIcon());
   if (HasArgument(argc, argv, "--quit-when-shown")) new QuitWhenShown(window);
+  // Logging out closes the window like any other close, and so saves.
+  const CloseOnTermination termination(window);
+  QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                   [&window] { window.close(); });
   window.Start();
   if (!window.isVisible()) return 0;
   return QApplication::exec();
