@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -25,6 +26,34 @@ constexpr int kMaxTextLength = 1 << 24;
 QString ToQt(const std::string& text) {
   return QString::fromStdString(text);
 }
+
+// A press and release of the left button on a label, picture or frame is its click.
+class ClickFilter : public QObject {
+ public:
+  ClickFilter(QWidget& widget, Control& control) : QObject(&widget), control_(control) {
+    widget.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* widget = static_cast<QWidget*>(watched);
+    if (event->type() == QEvent::MouseButtonPress) {
+      pressed_ = static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+    } else if (event->type() == QEvent::MouseButtonRelease && pressed_) {
+      pressed_ = false;
+      const auto* mouse = static_cast<QMouseEvent*>(event);
+      if (mouse->button() == Qt::LeftButton &&
+          widget->rect().contains(mouse->position().toPoint())) {
+        control_.Click();
+      }
+    }
+    return false;
+  }
+
+ private:
+  Control& control_;
+  bool pressed_ = false;
+};
 
 Qt::Alignment HorizontalAlign(Align align) {
   switch (align) {
@@ -300,6 +329,8 @@ void ConnectPersonActions(const Binding& b) {
     });
   } else if (auto* button = qobject_cast<QPushButton*>(w)) {
     QObject::connect(button, &QAbstractButton::clicked, button, [c] { c->Click(); });
+  } else if (qobject_cast<QLabel*>(w) != nullptr || qobject_cast<QGroupBox*>(w) != nullptr) {
+    new ClickFilter(*w, *c);
   }
 }
 

@@ -190,6 +190,17 @@ TEST_F(FormViewTest, PersonActionsReachTheModel) {
   EXPECT_EQ(controls.Get("txtName").Text(), "xyz");
 }
 
+TEST_F(FormViewTest, LabelsPicturesAndFramesReportClicks) {
+  int clicks = 0;
+  for (const char* name : {"lblTitle", "picIcon", "fraBox"})
+    controls.Get(name).onClick = [&] { ++clicks; };
+  QTest::mouseClick(view.WidgetFor("lblTitle"), Qt::LeftButton);
+  QTest::mouseClick(view.WidgetFor("picIcon"), Qt::LeftButton);
+  QTest::mouseClick(view.WidgetFor("fraBox"), Qt::LeftButton, {}, QPoint(150, 100));
+  QTest::mouseClick(view.WidgetFor("lblTitle"), Qt::RightButton);
+  EXPECT_EQ(clicks, 3);
+}
+
 TEST_F(FormViewTest, ChangesByCodeAreNotEchoedBack) {
   int changes = 0;
   int clicks = 0;
