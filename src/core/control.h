@@ -51,6 +51,9 @@ struct FontSpec {
 
 enum class Align { Left, Right, Center };
 
+// The mouse pointer over a control: the desktop's arrow, or the pointing hand of a link.
+enum class MousePointer { Default, PointingHand };
+
 // Position and size in twips, relative to the client area or to the containing frame.
 // For a line, left/top is its start and width/height hold its end point (x2, y2).
 struct Twips {
@@ -74,6 +77,13 @@ struct ControlDesign {
   int index = -1;     // element index within a control array
   std::string group;  // option buttons sharing a group clear each other
   int lineWidth = 1;  // pixels, for lines
+  // Buttons: Enter presses the default one unless another button has the focus; Esc presses
+  // the cancel one.
+  bool defaultButton = false;
+  bool cancelButton = false;
+  MousePointer pointer = MousePointer::Default;
+  std::string picture;    // picture box: the image it shows, by a name the view resolves
+  bool autoSize = false;  // picture box: sizes itself to its picture
 };
 
 // The run-time properties a view shows; each change is reported with one of these.
