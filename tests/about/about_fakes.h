@@ -1,0 +1,212 @@
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "about/frm_about.h"
+#include "core/ports.h"
+#include "settings/registry_port.h"
+
+namespace quillbit::testing_support {
+
+// The registry as a map of keys, each with its values and the access a caller is granted.
+// It logs every call, tracks open handles and can be told to fail.
+class FakeRegistry : public RegistryPort {
+ public:
+  struct Value {
+    std::uint32_t type = REG_SZ;
+    std::string bytes;
+  };
+  struct Key {
+    std::map<std::string, Value, std::less<>> values;
+    std::uint32_t granted = 0xF003F;  // everything
+  };
+
+  Key& AddKey(RegHandle hive, std::string_view path) { return keys_[{hive, std::string(path)}]; }
+  void SetText(RegHandle hive, std::string_view path, std::string_view name, std::string_view text,
+               bool withNul = true) {
+    std::string bytes(text);
+    if (withNul) bytes.push_back('\0');
+    SetRaw(hive, path, name, REG_SZ, std::move(bytes));
+  }
+  void SetRaw(RegHandle hive, std::string_view path, std::string_view name, std::uint32_t type,
+              std::string bytes) {
+    AddKey(hive, path).values[std::string(name)] = {type, std::move(bytes)};
+  }
+  void SetDword(RegHandle hive, std::string_view path, std::string_view name,
+                std::uint32_t number) {
+    std::string bytes;
+    for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<char>((number >> (8 * i)) & 0xFF));
+    SetRaw(hive, path, name, REG_DWORD, std::move(bytes));
+  }
+
+  long CreateKeyEx(RegHandle, std::string_view path, std::uint32_t, std::uint32_t, RegHandle&,
+                   std::uint32_t&) override {
+    log.push_back("create " + std::string(path));
+    return ERROR_ACCESS_DENIED;
+  }
+  long OpenKeyEx(RegHandle hive, std::string_view path, std::uint32_t options, std::uint32_t access,
+                 RegHandle& key) override {
+    opens.push_back({std::string(path), access});
+    log.push_back("open " + std::string(path));
+    if (options != 0) return ERROR_INVALID_HANDLE;
+    const auto it = keys_.find({hive, std::string(path)});
+    if (it == keys_.end()) return ERROR_FILE_NOT_FOUND;
+    if ((access & ~it->second.granted) != 0) return ERROR_ACCESS_DENIED;
+    key = nextHandle_++;
+    open_[key] = &it->second;
+    return ERROR_SUCCESS;
+  }
+  long SetValueEx(RegHandle key, std::string_view name, std::uint32_t type,
+                  const std::uint8_t* data, std::uint32_t size) override {
+    const auto it = open_.find(key);
+    if (it == open_.end()) return ERROR_INVALID_HANDLE;
+    it->second->values[std::string(name)] = {
+        type, std::string(reinterpret_cast<const char*>(data), size)};
+    return ERROR_SUCCESS;
+  }
+  long QueryValueEx(RegHandle key, std::string_view name, std::uint32_t& type, std::uint8_t* data,
+                    std::uint32_t& size) override {
+    log.push_back("query " + std::string(name));
+    capacities.push_back(size);
+    if (queryStatus != ERROR_SUCCESS) return queryStatus;
+    const auto it = open_.find(key);
+    if (it == open_.end()) return ERROR_INVALID_HANDLE;
+    const auto value = it->second->values.find(name);
+    if (value == it->second->values.end()) return ERROR_FILE_NOT_FOUND;
+    const std::string& bytes = value->second.bytes;
+    type = value->second.type;
+    const auto length = static_cast<std::uint32_t>(bytes.size());
+    if (data != nullptr) {
+      if (length > size) {
+        size = length;
+        return ERROR_MORE_DATA;
+      }
+      std::copy(bytes.begin(), bytes.end(), data);
+    }
+    size = reportedSize.value_or(length);
+    return ERROR_SUCCESS;
+  }
+  long CloseKey(RegHandle key) override {
+    log.push_back("close");
+    return open_.erase(key) == 1 ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+  }
+
+  std::size_t OpenHandles() const { return open_.size(); }
+
+  struct Open {
+    std::string path;
+    std::uint32_t access;
+  };
+  std::vector<Open> opens;
+  std::vector<std::uint32_t> capacities;  // the buffer size each query offered
+  std::vector<std::string> log;
+  long queryStatus = ERROR_SUCCESS;           // a forced failure of every query
+  std::optional<std::uint32_t> reportedSize;  // a size reported in place of the true one
+
+ private:
+  std::map<std::pair<RegHandle, std::string>, Key> keys_;
+  std::map<RegHandle, Key*> open_;
+  RegHandle nextHandle_ = 0x100;
+};
+
+// Normal files and directories by path; like the real check, a directory is no file.
+class FakeFiles : public FileExistsPort {
+ public:
+  bool FileExists(std::string_view path) const override {
+    checked.emplace_back(path);
+    return files.contains(std::string(path));
+  }
+  std::set<std::string, std::less<>> files;
+  std::set<std::string, std::less<>> directories;
+  mutable std::vector<std::string> checked;
+};
+
+// Starts only the programs it knows, by exact path; every attempt is recorded.
+class FakePrograms : public StartProgramPort {
+ public:
+  bool Start(std::string_view path) override {
+    started.emplace_back(path);
+    return programs.contains(std::string(path));
+  }
+  std::set<std::string, std::less<>> programs;
+  std::vector<std::string> started;
+};
+
+class RecordingMessages : public MessageBoxPort {
+ public:
+  struct Shown {
+    std::string caption;
+    std::string text;
+  };
+  void ShowMessage(std::string_view caption, std::string_view text) override {
+    shown.push_back({std::string(caption), std::string(text)});
+  }
+  std::vector<Shown> shown;
+};
+
+class RecordingOpener : public OpenTargetPort {
+ public:
+  bool Open(std::string_view target) override {
+    targets.emplace_back(target);
+    return result;
+  }
+  std::vector<std::string> targets;
+  bool result = true;
+};
+
+class FixedScreen : public ScreenPort {
+ public:
+  float ScreenWidthTwips() const override {
+    if (onQuery) onQuery();
+    return width;
+  }
+  float ScreenHeightTwips() const override { return height; }
+  float width = 1920 * 15;
+  float height = 1080 * 15;
+  std::function<void()> onQuery;
+};
+
+class RecordingAboutHost : public AboutWindowHost {
+ public:
+  void WindowUnloaded() override {
+    ++unloaded;
+    if (onUnloaded) onUnloaded();
+  }
+  int unloaded = 0;
+  std::function<void()> onUnloaded;
+};
+
+// Every port of the About window, faked.
+struct AboutPorts {
+  RecordingMessages messages;
+  FixedScreen screen;
+  RecordingOpener opener;
+  FakeFiles files;
+  FakePrograms programs;
+  FakeRegistry registry;
+  RecordingAboutHost host;
+
+  FrmAboutPorts Ports() {
+    return {.messages = messages,
+            .screen = screen,
+            .open = opener,
+            .files = files,
+            .programs = programs,
+            .registry = registry,
+            .host = host};
+  }
+  SysInfoPorts Launcher() {
+    return {.registry = registry, .files = files, .programs = programs, .messages = messages};
+  }
+};
+
+}  // namespace quillbit::testing_support
