@@ -19,11 +19,16 @@ inline constexpr long ERROR_SUCCESS = 0;
 inline constexpr long ERROR_FILE_NOT_FOUND = 2;
 inline constexpr long ERROR_ACCESS_DENIED = 5;
 inline constexpr long ERROR_INVALID_HANDLE = 6;
+inline constexpr long ERROR_INVALID_PARAMETER = 87;
 inline constexpr long ERROR_MORE_DATA = 234;
 
 // Value types; any other code can be stored and read back as raw bytes.
 inline constexpr std::uint32_t REG_SZ = 1;
 inline constexpr std::uint32_t REG_DWORD = 4;
+
+// Dispositions reported by CreateKeyEx.
+inline constexpr std::uint32_t REG_CREATED_NEW_KEY = 1;
+inline constexpr std::uint32_t REG_OPENED_EXISTING_KEY = 2;
 
 // Access masks: the six specific key rights, and those with STANDARD_RIGHTS_READ.
 inline constexpr std::uint32_t KEY_SPECIFIC_RIGHTS = 0x3F;

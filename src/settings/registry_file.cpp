@@ -1,0 +1,247 @@
+#include "settings/registry_file.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+namespace quillbit {
+namespace {
+
+// Larger than any registry this program writes by far; a bigger file is not ours to parse.
+constexpr off_t kMaxFileSize = 16 * 1024 * 1024;
+
+std::optional<std::string_view> HiveName(RegHandle hive) {
+  switch (hive) {
+    case HKEY_CLASSES_ROOT:
+      return "HKEY_CLASSES_ROOT";
+    case HKEY_CURRENT_USER:
+      return "HKEY_CURRENT_USER";
+    case HKEY_LOCAL_MACHINE:
+      return "HKEY_LOCAL_MACHINE";
+    case HKEY_USERS:
+      return "HKEY_USERS";
+    default:
+      return std::nullopt;
+  }
+}
+
+std::string ParentFolder(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Creates the folder and any missing folders above it, private to the user as XDG asks.
+bool EnsureFolder(const std::string& folder) {
+  for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
+    const std::string part = folder.substr(0, slash);
+    if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return false;
+    if (slash == std::string::npos) return true;
+  }
+}
+
+bool WriteAll(int fd, std::string_view text) {
+  while (!text.empty()) {
+    const ssize_t written = ::write(fd, text.data(), text.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    text.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  ~FileDescriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  int get() const { return fd_; }
+  int release() { return std::exchange(fd_, -1); }
+
+ private:
+  int fd_;
+};
+
+}  // namespace
+
+RegistryFile::RegistryFile(std::string path)
+    : path_(std::move(path)), folder_(ParentFolder(path_)) {}
+
+RegistryFile::~RegistryFile() = default;
+
+std::optional<RegistryDocument> RegistryFile::Load() const {
+  if (path_.empty()) return std::nullopt;
+  const FileDescriptor fd(::open(path_.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.get() < 0) {
+    if (errno == ENOENT) return RegistryDocument{};
+    return std::nullopt;
+  }
+  struct stat info {};
+  if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kMaxFileSize) {
+    return std::nullopt;
+  }
+  std::string text;
+  text.resize(static_cast<std::size_t>(info.st_size));
+  std::size_t done = 0;
+  while (true) {
+    if (done == text.size()) text.resize(done + 4096);
+    const ssize_t got = ::read(fd.get(), text.data() + done, text.size() - done);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      return std::nullopt;
+    }
+    if (got == 0) break;
+    done += static_cast<std::size_t>(got);
+    if (done > static_cast<std::size_t>(kMaxFileSize)) return std::nullopt;
+  }
+  text.resize(done);
+  return ParseRegistryText(text);
+}
+
+bool RegistryFile::Save(int folder, const RegistryDocument& document) const {
+  // One temporary name is enough: only the holder of the lock writes it, and a copy left by a
+  // killed writer is simply overwritten by the next.
+  const std::string temporary = path_ + ".new";
+  FileDescriptor fd(
+      ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0600));
+  if (fd.get() < 0) return false;
+  const bool written = ::fchmod(fd.get(), 0600) == 0 &&
+                       WriteAll(fd.get(), FormatRegistryText(document)) && ::fsync(fd.get()) == 0;
+  if (::close(fd.release()) != 0 || !written || ::rename(temporary.c_str(), path_.c_str()) != 0) {
+    ::unlink(temporary.c_str());
+    return false;
+  }
+  // The rename itself reaches the disk only with the folder.
+  ::fsync(folder);
+  return true;
+}
+
+long RegistryFile::Update(const std::function<long(RegistryDocument&, bool&)>& change) {
+  if (path_.empty()) return ERROR_ACCESS_DENIED;
+  // Without the lock (a folder that cannot be created or opened) a change cannot be written,
+  // but what needs no change still succeeds.
+  const FileDescriptor folder(
+      EnsureFolder(folder_) ? ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC) : -1);
+  const bool locked = folder.get() >= 0 && ::flock(folder.get(), LOCK_EX) == 0;
+  std::optional<RegistryDocument> document = Load();
+  // A file that exists but cannot be read is never replaced: that would lose what it holds.
+  if (!document) return ERROR_ACCESS_DENIED;
+  bool changed = false;
+  const long status = change(*document, changed);
+  if (status != ERROR_SUCCESS || !changed) return status;
+  if (!locked) return ERROR_ACCESS_DENIED;
+  return Save(folder.get(), *document) ? ERROR_SUCCESS : ERROR_ACCESS_DENIED;
+}
+
+std::optional<std::string> RegistryFile::KeyPath(RegHandle parent, std::string_view path) const {
+  std::string full;
+  if (const auto hive = HiveName(parent)) {
+    full = *hive;
+  } else if (const auto open = openKeys_.find(parent); open != openKeys_.end()) {
+    full = open->second;
+  } else {
+    return std::nullopt;
+  }
+  while (!path.empty() && path.back() == '\\') path.remove_suffix(1);
+  if (!path.empty()) {
+    full += '\\';
+    full += path;
+  }
+  return full;
+}
+
+RegHandle RegistryFile::AddHandle(std::string keyPath) {
+  const RegHandle handle = nextHandle_++;
+  openKeys_.emplace(handle, std::move(keyPath));
+  return handle;
+}
+
+long RegistryFile::CreateKeyEx(RegHandle hive, std::string_view path, std::uint32_t /*options*/,
+                               std::uint32_t /*access*/, RegHandle& key,
+                               std::uint32_t& disposition) {
+  const std::optional<std::string> full = KeyPath(hive, path);
+  if (!full) return ERROR_INVALID_HANDLE;
+  if (!StorableKeyPath(*full)) return ERROR_INVALID_PARAMETER;
+  bool created = false;
+  const long status = Update([&](RegistryDocument& document, bool& changed) {
+    document.Create(*full, created);
+    changed = created;
+    return ERROR_SUCCESS;
+  });
+  if (status != ERROR_SUCCESS) return status;
+  disposition = created ? REG_CREATED_NEW_KEY : REG_OPENED_EXISTING_KEY;
+  key = AddHandle(*full);
+  return ERROR_SUCCESS;
+}
+
+long RegistryFile::OpenKeyEx(RegHandle hive, std::string_view path, std::uint32_t /*options*/,
+                             std::uint32_t /*access*/, RegHandle& key) {
+  const std::optional<std::string> full = KeyPath(hive, path);
+  if (!full) return ERROR_INVALID_HANDLE;
+  const std::optional<RegistryDocument> document = Load();
+  if (!document) return ERROR_ACCESS_DENIED;
+  const RegistryKey* found = document->Find(*full);
+  if (found == nullptr) return ERROR_FILE_NOT_FOUND;
+  key = AddHandle(found->path);
+  return ERROR_SUCCESS;
+}
+
+long RegistryFile::SetValueEx(RegHandle key, std::string_view name, std::uint32_t type,
+                              const std::uint8_t* data, std::uint32_t size) {
+  const auto open = openKeys_.find(key);
+  if (open == openKeys_.end()) return ERROR_INVALID_HANDLE;
+  if ((data == nullptr && size > 0) || !StorableValueName(name)) return ERROR_INVALID_PARAMETER;
+  RegistryValue value{std::string(name), type,
+                      std::string(reinterpret_cast<const char*>(data), size)};
+  const std::string& keyPath = open->second;
+  return Update([&](RegistryDocument& document, bool& changed) {
+    // A key that another program's save dropped meanwhile comes back with the value.
+    bool created = false;
+    RegistryKey& target = document.Create(keyPath, created);
+    const RegistryValue* existing = target.Find(name);
+    // Rewriting the same value would change nothing but cost a flush.
+    changed = created || existing == nullptr || existing->type != type ||
+              existing->data != value.data || existing->name != value.name;
+    if (changed) target.Set(std::move(value));
+    return ERROR_SUCCESS;
+  });
+}
+
+long RegistryFile::QueryValueEx(RegHandle key, std::string_view name, std::uint32_t& type,
+                                std::uint8_t* data, std::uint32_t& size) {
+  const auto open = openKeys_.find(key);
+  if (open == openKeys_.end()) return ERROR_INVALID_HANDLE;
+  const std::optional<RegistryDocument> document = Load();
+  if (!document) return ERROR_ACCESS_DENIED;
+  const RegistryKey* found = document->Find(open->second);
+  const RegistryValue* value = found == nullptr ? nullptr : found->Find(name);
+  if (value == nullptr) return ERROR_FILE_NOT_FOUND;
+  type = value->type;
+  const auto stored = static_cast<std::uint32_t>(value->data.size());
+  if (data != nullptr) {
+    if (size < stored) {
+      size = stored;
+      return ERROR_MORE_DATA;
+    }
+    std::memcpy(data, value->data.data(), stored);
+  }
+  size = stored;
+  return ERROR_SUCCESS;
+}
+
+long RegistryFile::CloseKey(RegHandle key) {
+  if (HiveName(key)) return ERROR_SUCCESS;
+  return openKeys_.erase(key) == 1 ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+}
+
+}  // namespace quillbit

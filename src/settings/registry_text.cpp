@@ -1,0 +1,359 @@
+#include "settings/registry_text.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <utility>
+
+namespace quillbit {
+namespace {
+
+constexpr std::string_view kHeader = "REGEDIT4";
+constexpr std::string_view kHeaderV5 = "Windows Registry Editor Version 5.00";
+constexpr std::size_t kWrapColumn = 76;
+
+char FoldCase(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
+bool ValidUtf8(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    int extra = 0;
+    std::uint32_t min = 0;
+    std::uint32_t code = 0;
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    } else if ((lead & 0xE0) == 0xC0) {
+      extra = 1, min = 0x80, code = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+      extra = 2, min = 0x800, code = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+      extra = 3, min = 0x10000, code = lead & 0x07;
+    } else {
+      return false;
+    }
+    if (i + extra >= text.size()) return false;
+    for (int k = 1; k <= extra; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + k]);
+      if ((next & 0xC0) != 0x80) return false;
+      code = (code << 6) | (next & 0x3F);
+    }
+    if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
+    i += extra + 1;
+  }
+  return true;
+}
+
+bool HasLineBreakOrNul(std::string_view text) {
+  return text.find_first_of(std::string_view("\0\r\n", 3)) != std::string_view::npos;
+}
+
+// A text goes out in quotes only if it comes back from them unchanged and keeps the file a
+// clean UTF-8 text of one line per value.
+bool Quotable(std::string_view data) {
+  for (const char c : data) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte < 0x20 && byte != '\t') || byte == 0x7F) return false;
+  }
+  return ValidUtf8(data);
+}
+
+void AppendQuoted(std::string& out, std::string_view text) {
+  out += '"';
+  for (const char c : text) {
+    if (c == '\\' || c == '"') out += '\\';
+    out += c;
+  }
+  out += '"';
+}
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+void SkipBlanks(std::string_view line, std::size_t& pos) {
+  while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) ++pos;
+}
+
+bool StartsWith(std::string_view text, std::string_view prefix) {
+  return text.substr(0, prefix.size()) == prefix;
+}
+
+// A quoted string from `pos` (at its opening quote); a backslash takes the next byte as it is.
+bool ParseQuoted(std::string_view line, std::size_t& pos, std::string& out) {
+  if (pos >= line.size() || line[pos] != '"') return false;
+  for (++pos; pos < line.size(); ++pos) {
+    char c = line[pos];
+    if (c == '"') {
+      ++pos;
+      return true;
+    }
+    if (c == '\\') {
+      if (++pos == line.size()) return false;
+      c = line[pos];
+    }
+    out += c;
+  }
+  return false;
+}
+
+// Up to eight hex digits as a number; false when there are none or too many.
+bool ParseHexNumber(std::string_view text, std::uint32_t& number) {
+  if (text.empty() || text.size() > 8) return false;
+  number = 0;
+  for (const char c : text) {
+    const int digit = HexDigit(c);
+    if (digit < 0) return false;
+    number = (number << 4) | static_cast<std::uint32_t>(digit);
+  }
+  return true;
+}
+
+// "01,02,ff" with blanks allowed around the bytes; an empty list is no bytes.
+bool ParseHexBytes(std::string_view text, std::string& out) {
+  std::size_t pos = 0;
+  SkipBlanks(text, pos);
+  if (pos == text.size()) return true;
+  while (true) {
+    SkipBlanks(text, pos);
+    const std::size_t start = pos;
+    while (pos < text.size() && HexDigit(text[pos]) >= 0) ++pos;
+    std::uint32_t byte = 0;
+    if (pos - start > 2 || !ParseHexNumber(text.substr(start, pos - start), byte)) return false;
+    out += static_cast<char>(byte);
+    SkipBlanks(text, pos);
+    if (pos == text.size()) return true;
+    if (text[pos] != ',') return false;
+    ++pos;
+  }
+}
+
+bool ParseData(std::string_view text, RegistryValue& value) {
+  std::size_t pos = 0;
+  if (StartsWith(text, "\"")) {
+    value.type = 1;
+    if (!ParseQuoted(text, pos, value.data)) return false;
+    SkipBlanks(text, pos);
+    return pos == text.size();
+  }
+  if (StartsWith(text, "dword:")) {
+    std::uint32_t number = 0;
+    std::string_view digits = text.substr(6);
+    while (!digits.empty() && (digits.back() == ' ' || digits.back() == '\t'))
+      digits.remove_suffix(1);
+    if (!ParseHexNumber(digits, number)) return false;
+    value.type = 4;
+    for (int k = 0; k < 4; ++k) value.data += static_cast<char>((number >> (8 * k)) & 0xFF);
+    return true;
+  }
+  if (StartsWith(text, "hex:")) {
+    value.type = 3;
+    return ParseHexBytes(text.substr(4), value.data);
+  }
+  if (StartsWith(text, "hex(")) {
+    const std::size_t close = text.find("):");
+    if (close == std::string_view::npos) return false;
+    if (!ParseHexNumber(text.substr(4, close - 4), value.type)) return false;
+    return ParseHexBytes(text.substr(close + 2), value.data);
+  }
+  return false;
+}
+
+bool ParseValueLine(std::string_view line, RegistryValue& value) {
+  std::size_t pos = 0;
+  if (StartsWith(line, "@")) {
+    pos = 1;
+  } else if (!ParseQuoted(line, pos, value.name)) {
+    return false;
+  }
+  SkipBlanks(line, pos);
+  if (pos >= line.size() || line[pos] != '=') return false;
+  ++pos;
+  SkipBlanks(line, pos);
+  return ParseData(line.substr(pos), value);
+}
+
+std::vector<std::string_view> PhysicalLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.push_back(line);
+    start = end + 1;
+  }
+  return lines;
+}
+
+void AppendHexBytes(std::string& out, std::string_view data, std::size_t lineStart) {
+  static constexpr char kDigits[] = "0123456789abcdef";
+  for (std::size_t i = 0; i < data.size(); ++i) {
+    if (i > 0) {
+      out += ',';
+      // regedit's own wrapping: a trailing backslash and an indented continuation.
+      if (out.size() - lineStart + 3 > kWrapColumn) {
+        out += "\\\n  ";
+        lineStart = out.size() - 2;
+      }
+    }
+    const auto byte = static_cast<unsigned char>(data[i]);
+    out += kDigits[byte >> 4];
+    out += kDigits[byte & 0xF];
+  }
+}
+
+void AppendValue(std::string& out, const RegistryValue& value) {
+  const std::size_t lineStart = out.size();
+  if (value.name.empty()) {
+    out += '@';
+  } else {
+    AppendQuoted(out, value.name);
+  }
+  out += '=';
+  if (value.type == 1 && Quotable(value.data)) {
+    AppendQuoted(out, value.data);
+  } else if (value.type == 4 && value.data.size() == 4) {
+    std::uint32_t number = 0;
+    for (int k = 3; k >= 0; --k) number = (number << 8) | static_cast<unsigned char>(value.data[k]);
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "dword:%08x", static_cast<unsigned>(number));
+    out += digits;
+  } else {
+    char prefix[24];
+    if (value.type == 3) {
+      std::snprintf(prefix, sizeof prefix, "hex:");
+    } else {
+      std::snprintf(prefix, sizeof prefix, "hex(%x):", static_cast<unsigned>(value.type));
+    }
+    out += prefix;
+    AppendHexBytes(out, value.data, lineStart);
+  }
+  out += '\n';
+}
+
+}  // namespace
+
+bool SameRegistryName(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return FoldCase(x) == FoldCase(y);
+         });
+}
+
+bool StorableKeyPath(std::string_view path) {
+  return !path.empty() && path.front() != '-' && !HasLineBreakOrNul(path) && ValidUtf8(path);
+}
+
+bool StorableValueName(std::string_view name) {
+  return !HasLineBreakOrNul(name) && ValidUtf8(name);
+}
+
+const RegistryValue* RegistryKey::Find(std::string_view name) const {
+  for (const RegistryValue& value : values) {
+    if (SameRegistryName(value.name, name)) return &value;
+  }
+  return nullptr;
+}
+
+void RegistryKey::Set(RegistryValue value) {
+  for (RegistryValue& existing : values) {
+    if (SameRegistryName(existing.name, value.name)) {
+      existing.type = value.type;
+      existing.data = std::move(value.data);
+      return;
+    }
+  }
+  values.push_back(std::move(value));
+}
+
+const RegistryKey* RegistryDocument::Find(std::string_view path) const {
+  for (const RegistryKey& key : keys) {
+    if (SameRegistryName(key.path, path)) return &key;
+  }
+  return nullptr;
+}
+
+RegistryKey* RegistryDocument::Find(std::string_view path) {
+  return const_cast<RegistryKey*>(std::as_const(*this).Find(path));
+}
+
+RegistryKey& RegistryDocument::Create(std::string_view path, bool& created) {
+  created = false;
+  // Every key above it gets its own section, as an export of the whole tree would show.
+  std::size_t end = path.find('\\');
+  while (true) {
+    const std::string_view prefix = path.substr(0, end);
+    if (Find(prefix) == nullptr) {
+      keys.push_back(RegistryKey{std::string(prefix), {}});
+      created = true;
+    }
+    if (end == std::string_view::npos) break;
+    end = path.find('\\', end + 1);
+  }
+  return *Find(path);
+}
+
+RegistryDocument ParseRegistryText(std::string_view text) {
+  if (StartsWith(text, "\xEF\xBB\xBF")) text.remove_prefix(3);
+  RegistryDocument document;
+  const std::vector<std::string_view> lines = PhysicalLines(text);
+  std::size_t current = 0;  // index + 1 of the key that values go to; 0 is none
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    std::string_view line = lines[i];
+    if (line.empty() || line == kHeader || line == kHeaderV5 || line.front() == ';') continue;
+    if (line.front() == '[') {
+      current = 0;
+      const std::size_t close = line.rfind(']');
+      if (close == std::string_view::npos || close == 1) continue;
+      const std::string_view path = line.substr(1, close - 1);
+      // A "[-key]" section deletes a key in an import; here it simply holds nothing.
+      if (path.front() == '-') continue;
+      bool created = false;
+      RegistryKey& key = document.Create(path, created);
+      current = static_cast<std::size_t>(&key - document.keys.data()) + 1;
+      continue;
+    }
+    // A hex list may go on over the following lines, each ending in a backslash.
+    std::string joined;
+    if (line.back() == '\\' && line.find("=hex") != std::string_view::npos) {
+      joined = line.substr(0, line.size() - 1);
+      while (i + 1 < lines.size()) {
+        std::string_view next = lines[++i];
+        std::size_t pos = 0;
+        SkipBlanks(next, pos);
+        next.remove_prefix(pos);
+        const bool more = !next.empty() && next.back() == '\\';
+        joined += more ? next.substr(0, next.size() - 1) : next;
+        if (!more) break;
+      }
+      line = joined;
+    }
+    RegistryValue value;
+    if (current != 0 && ParseValueLine(line, value)) {
+      document.keys[current - 1].Set(std::move(value));
+    }
+  }
+  return document;
+}
+
+std::string FormatRegistryText(const RegistryDocument& document) {
+  std::string out(kHeader);
+  out += "\n\n";
+  for (const RegistryKey& key : document.keys) {
+    out += '[';
+    out += key.path;
+    out += "]\n";
+    for (const RegistryValue& value : key.values) AppendValue(out, value);
+    out += '\n';
+  }
+  return out;
+}
+
+}  // namespace quillbit

@@ -1,0 +1,261 @@
+#include "settings/registry_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "settings/registry_text.h"
+#include "tests/settings/temp_folder.h"
+
+namespace quillbit {
+namespace {
+
+constexpr std::string_view kKey = "SOFTWARE\\Tormelund\\Quillbit";
+
+const std::uint8_t* Bytes(std::string_view text) {
+  return reinterpret_cast<const std::uint8_t*>(text.data());
+}
+
+class RegistryFileTest : public testing::Test {
+ protected:
+  std::string FilePath() const { return folder_.Path() + "/config/quillbit/registry.reg"; }
+
+  RegHandle Create(RegistryFile& registry, std::string_view path = kKey) {
+    RegHandle key = 0;
+    std::uint32_t disposition = 0;
+    EXPECT_EQ(
+        registry.CreateKeyEx(HKEY_LOCAL_MACHINE, path, 0, KEY_SPECIFIC_RIGHTS, key, disposition),
+        ERROR_SUCCESS);
+    return key;
+  }
+
+  // The value's bytes by the two-step read, or nullopt with the failing status in `status`.
+  std::optional<std::string> Query(RegistryFile& registry, RegHandle key, std::string_view name,
+                                   std::uint32_t* type = nullptr) {
+    std::uint32_t storedType = 0;
+    std::uint32_t size = 0;
+    if (registry.QueryValueEx(key, name, storedType, nullptr, size) != ERROR_SUCCESS) {
+      return std::nullopt;
+    }
+    std::string data(size, '\0');
+    std::uint8_t spare = 0;
+    auto* buffer = size == 0 ? &spare : reinterpret_cast<std::uint8_t*>(data.data());
+    if (registry.QueryValueEx(key, name, storedType, buffer, size) != ERROR_SUCCESS) {
+      return std::nullopt;
+    }
+    if (type != nullptr) *type = storedType;
+    return data.substr(0, size);
+  }
+
+  TempFolder folder_;
+};
+
+TEST_F(RegistryFileTest, CreateMakesThePrivateFolderAndFileWithEveryKeyAbove) {
+  RegistryFile registry(FilePath());
+  RegHandle key = 0;
+  std::uint32_t disposition = 0;
+  ASSERT_EQ(
+      registry.CreateKeyEx(HKEY_LOCAL_MACHINE, kKey, 0, KEY_SPECIFIC_RIGHTS, key, disposition),
+      ERROR_SUCCESS);
+  EXPECT_EQ(disposition, REG_CREATED_NEW_KEY);
+  EXPECT_NE(key, 0u);
+  EXPECT_EQ(registry.CloseKey(key), ERROR_SUCCESS);
+
+  struct stat info {};
+  ASSERT_EQ(::stat((folder_.Path() + "/config/quillbit").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0700u);
+  ASSERT_EQ(::stat(FilePath().c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0600u);
+  const RegistryDocument document = ParseRegistryText(ReadWholeFile(FilePath()));
+  EXPECT_NE(document.Find("HKEY_LOCAL_MACHINE\\SOFTWARE\\Tormelund"), nullptr);
+  EXPECT_NE(document.Find("HKEY_LOCAL_MACHINE\\SOFTWARE\\Tormelund\\Quillbit"), nullptr);
+
+  ASSERT_EQ(
+      registry.CreateKeyEx(HKEY_LOCAL_MACHINE, kKey, 0, KEY_SPECIFIC_RIGHTS, key, disposition),
+      ERROR_SUCCESS);
+  EXPECT_EQ(disposition, REG_OPENED_EXISTING_KEY);
+}
+
+TEST_F(RegistryFileTest, OpeningAKeyThatIsNotThereFailsAndLeavesTheHandle) {
+  RegistryFile registry(FilePath());
+  RegHandle key = 0;
+  EXPECT_EQ(registry.OpenKeyEx(HKEY_LOCAL_MACHINE, kKey, 0, KEY_SPECIFIC_RIGHTS, key),
+            ERROR_FILE_NOT_FOUND);
+  EXPECT_EQ(key, 0u);
+  EXPECT_FALSE(std::filesystem::exists(FilePath())) << "a read never creates the file";
+  Create(registry);
+  EXPECT_EQ(registry.OpenKeyEx(HKEY_LOCAL_MACHINE, "software\\TORMELUND\\quillbit", 0,
+                               KEY_SPECIFIC_AND_READ, key),
+            ERROR_SUCCESS);
+  EXPECT_NE(key, 0u);
+}
+
+TEST_F(RegistryFileTest, ValuesOfEveryTypeReadBackFromAnotherInstance) {
+  {
+    RegistryFile writer(FilePath());
+    const RegHandle key = Create(writer);
+    ASSERT_EQ(writer.SetValueEx(key, "text", REG_SZ, Bytes("ch"), 2), ERROR_SUCCESS);
+    ASSERT_EQ(writer.SetValueEx(key, "empty", REG_SZ, nullptr, 0), ERROR_SUCCESS);
+    ASSERT_EQ(writer.SetValueEx(key, "number", REG_DWORD, Bytes("\x05\0\0\0"), 4), ERROR_SUCCESS);
+    ASSERT_EQ(writer.SetValueEx(key, "binary", 3, Bytes("\0\1"), 2), ERROR_SUCCESS);
+    ASSERT_EQ(writer.SetValueEx(key, "odd", 0x12345678, Bytes("x"), 1), ERROR_SUCCESS);
+    ASSERT_EQ(writer.SetValueEx(key, "text", REG_SZ, Bytes("un"), 2), ERROR_SUCCESS);
+  }
+  RegistryFile reader(FilePath());
+  RegHandle key = 0;
+  ASSERT_EQ(reader.OpenKeyEx(HKEY_LOCAL_MACHINE, kKey, 0, KEY_SPECIFIC_RIGHTS, key), ERROR_SUCCESS);
+  const struct {
+    std::string_view name;
+    std::uint32_t type;
+    std::string data;
+  } expected[] = {{"text", REG_SZ, "un"},
+                  {"EMPTY", REG_SZ, ""},
+                  {"number", REG_DWORD, std::string("\x05\0\0\0", 4)},
+                  {"binary", 3, std::string("\0\1", 2)},
+                  {"odd", 0x12345678, "x"}};
+  for (const auto& value : expected) {
+    std::uint32_t type = 0;
+    EXPECT_EQ(Query(reader, key, value.name, &type), value.data) << value.name;
+    EXPECT_EQ(type, value.type) << value.name;
+  }
+  EXPECT_EQ(Query(reader, key, "never written"), std::nullopt);
+}
+
+TEST_F(RegistryFileTest, ASmallBufferGetsMoreDataAndTheSizeNeeded) {
+  RegistryFile registry(FilePath());
+  const RegHandle key = Create(registry);
+  ASSERT_EQ(registry.SetValueEx(key, "v", REG_SZ, Bytes("12345"), 5), ERROR_SUCCESS);
+  std::uint8_t buffer[4] = {};
+  std::uint32_t type = 0;
+  std::uint32_t size = sizeof buffer;
+  EXPECT_EQ(registry.QueryValueEx(key, "v", type, buffer, size), ERROR_MORE_DATA);
+  EXPECT_EQ(size, 5u);
+}
+
+TEST_F(RegistryFileTest, HandlesThatAreNotOpenAreRefused) {
+  RegistryFile registry(FilePath());
+  std::uint32_t type = 0;
+  std::uint32_t size = 0;
+  EXPECT_EQ(registry.SetValueEx(0, "v", REG_SZ, Bytes("x"), 1), ERROR_INVALID_HANDLE);
+  EXPECT_EQ(registry.QueryValueEx(0, "v", type, nullptr, size), ERROR_INVALID_HANDLE);
+  EXPECT_EQ(registry.CloseKey(0), ERROR_INVALID_HANDLE);
+  const RegHandle key = Create(registry);
+  EXPECT_EQ(registry.CloseKey(key), ERROR_SUCCESS);
+  EXPECT_EQ(registry.CloseKey(key), ERROR_INVALID_HANDLE);
+  EXPECT_EQ(registry.SetValueEx(key, "v", REG_SZ, Bytes("x"), 1), ERROR_INVALID_HANDLE);
+  RegHandle sub = 0;
+  std::uint32_t disposition = 0;
+  EXPECT_EQ(registry.CreateKeyEx(0x1234, "x", 0, 0, sub, disposition), ERROR_INVALID_HANDLE);
+  EXPECT_EQ(registry.CreateKeyEx(HKEY_USERS, "bad\nname", 0, 0, sub, disposition),
+            ERROR_INVALID_PARAMETER);
+}
+
+TEST_F(RegistryFileTest, SubkeysOpenBelowAnOpenKey) {
+  RegistryFile registry(FilePath());
+  const RegHandle parent = Create(registry, "SOFTWARE\\Tormelund");
+  RegHandle child = 0;
+  std::uint32_t disposition = 0;
+  ASSERT_EQ(registry.CreateKeyEx(parent, "Quillbit\\", 0, KEY_SPECIFIC_RIGHTS, child, disposition),
+            ERROR_SUCCESS);
+  ASSERT_EQ(registry.SetValueEx(child, "v", REG_SZ, Bytes("x"), 1), ERROR_SUCCESS);
+  RegHandle again = 0;
+  ASSERT_EQ(registry.OpenKeyEx(HKEY_LOCAL_MACHINE, kKey, 0, KEY_SPECIFIC_RIGHTS, again),
+            ERROR_SUCCESS);
+  EXPECT_EQ(Query(registry, again, "v"), "x");
+}
+
+TEST_F(RegistryFileTest, EachChangeReplacesTheFileAndLeavesNoTemporaryBehind) {
+  RegistryFile registry(FilePath());
+  const RegHandle key = Create(registry);
+  ino_t before = 0;
+  struct stat info {};
+  ASSERT_EQ(::stat(FilePath().c_str(), &info), 0);
+  before = info.st_ino;
+  ASSERT_EQ(registry.SetValueEx(key, "v", REG_SZ, Bytes("x"), 1), ERROR_SUCCESS);
+  ASSERT_EQ(::stat(FilePath().c_str(), &info), 0);
+  EXPECT_NE(info.st_ino, before) << "written in place instead of renamed over";
+  EXPECT_EQ(info.st_mode & 0777, 0600u);
+  std::vector<std::string> names;
+  for (const auto& entry :
+       std::filesystem::directory_iterator(folder_.Path() + "/config/quillbit")) {
+    names.push_back(entry.path().filename().string());
+  }
+  EXPECT_EQ(names, std::vector<std::string>{"registry.reg"});
+}
+
+TEST_F(RegistryFileTest, AValueDroppedByAnotherProgramComesBackWithItsKey) {
+  RegistryFile registry(FilePath());
+  const RegHandle key = Create(registry);
+  WriteWholeFile(FilePath(), "REGEDIT4\n\n");
+  ASSERT_EQ(registry.SetValueEx(key, "v", REG_SZ, Bytes("x"), 1), ERROR_SUCCESS);
+  EXPECT_EQ(Query(registry, key, "v"), "x");
+}
+
+TEST_F(RegistryFileTest, ACorruptFileReadsAsWhatCanBeUnderstood) {
+  std::filesystem::create_directories(folder_.Path() + "/config/quillbit");
+  using namespace std::string_literals;
+  WriteWholeFile(FilePath(),
+                 "\0\xff garbage\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tormelund\\Quillbit]\n"
+                 "\"a\"=\"1\"\n\"b\"=\"2\0\n\"c\"=dword:zz\n"s);
+  RegistryFile registry(FilePath());
+  RegHandle key = 0;
+  ASSERT_EQ(registry.OpenKeyEx(HKEY_LOCAL_MACHINE, kKey, 0, KEY_SPECIFIC_RIGHTS, key),
+            ERROR_SUCCESS);
+  EXPECT_EQ(Query(registry, key, "a"), "1");
+  EXPECT_EQ(Query(registry, key, "b"), std::nullopt);
+  EXPECT_EQ(Query(registry, key, "c"), std::nullopt);
+}
+
+TEST_F(RegistryFileTest, AFolderInPlaceOfTheFileIsNeitherReadNorReplaced) {
+  std::filesystem::create_directories(FilePath());
+  RegistryFile registry(FilePath());
+  RegHandle key = 0;
+  std::uint32_t disposition = 0;
+  EXPECT_NE(registry.OpenKeyEx(HKEY_LOCAL_MACHINE, kKey, 0, KEY_SPECIFIC_RIGHTS, key),
+            ERROR_SUCCESS);
+  EXPECT_NE(
+      registry.CreateKeyEx(HKEY_LOCAL_MACHINE, kKey, 0, KEY_SPECIFIC_RIGHTS, key, disposition),
+      ERROR_SUCCESS);
+  EXPECT_TRUE(std::filesystem::is_directory(FilePath()));
+}
+
+TEST_F(RegistryFileTest, AFileThatCannotBeReadIsNeverOverwritten) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
+  RegistryFile registry(FilePath());
+  const RegHandle key = Create(registry);
+  ASSERT_EQ(registry.SetValueEx(key, "keep", REG_SZ, Bytes("me"), 2), ERROR_SUCCESS);
+  const std::string before = ReadWholeFile(FilePath());
+  ::chmod(FilePath().c_str(), 0);
+  EXPECT_NE(registry.SetValueEx(key, "v", REG_SZ, Bytes("x"), 1), ERROR_SUCCESS);
+  ::chmod(FilePath().c_str(), 0600);
+  EXPECT_EQ(ReadWholeFile(FilePath()), before);
+}
+
+TEST_F(RegistryFileTest, AFolderThatCannotBeWrittenLosesWritesButStillReads) {
+  RegistryFile registry(FilePath());
+  const RegHandle key = Create(registry);
+  ASSERT_EQ(registry.SetValueEx(key, "keep", REG_SZ, Bytes("me"), 2), ERROR_SUCCESS);
+  // A file standing where the temporary must go fails the write for root as well.
+  std::filesystem::create_directories(FilePath() + ".new/blocker");
+  EXPECT_NE(registry.SetValueEx(key, "v", REG_SZ, Bytes("x"), 1), ERROR_SUCCESS);
+  EXPECT_EQ(Query(registry, key, "keep"), "me");
+  EXPECT_EQ(Query(registry, key, "v"), std::nullopt);
+  // The same value again needs no write, so it succeeds.
+  EXPECT_EQ(registry.SetValueEx(key, "keep", REG_SZ, Bytes("me"), 2), ERROR_SUCCESS);
+}
+
+TEST_F(RegistryFileTest, NoPathMeansNothingIsStored) {
+  RegistryFile registry("");
+  RegHandle key = 0;
+  std::uint32_t disposition = 0;
+  EXPECT_NE(
+      registry.CreateKeyEx(HKEY_LOCAL_MACHINE, kKey, 0, KEY_SPECIFIC_RIGHTS, key, disposition),
+      ERROR_SUCCESS);
+  EXPECT_NE(registry.OpenKeyEx(HKEY_LOCAL_MACHINE, kKey, 0, KEY_SPECIFIC_RIGHTS, key),
+            ERROR_SUCCESS);
+}
+
+}  // namespace
+}  // namespace quillbit
