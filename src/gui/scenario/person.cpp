@@ -1,0 +1,163 @@
+#include "gui/scenario/person.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QMenu>
+#include <QMetaEnum>
+#include <QPointer>
+#include <QTest>
+#include <string>
+
+#include "gui/scenario/scenario_script.h"
+
+namespace quillbit::scenario {
+namespace {
+
+struct ModifierKeySpec {
+  int bit;
+  Qt::Key key;
+  Qt::KeyboardModifier flag;
+};
+
+// In the order a person presses them; released the other way round.
+constexpr ModifierKeySpec kModifierKeys[] = {
+    {kShift, Qt::Key_Shift, Qt::ShiftModifier},
+    {kCtrl, Qt::Key_Control, Qt::ControlModifier},
+    {kAlt, Qt::Key_Alt, Qt::AltModifier},
+};
+
+// The key a character is typed with, and the text its press carries.
+std::pair<int, QString> KeyForCharacter(QChar c) {
+  if (c == '\n') return {Qt::Key_Return, QStringLiteral("\r")};
+  if (c == '\t') return {Qt::Key_Tab, QStringLiteral("\t")};
+  if (c.unicode() < 0x80 && c.isPrint()) return {QTest::asciiToKey(c.toLatin1()), QString(c)};
+  // Qt names a letter key by its capital.
+  return {static_cast<int>(c.toUpper().unicode()), QString(c)};
+}
+
+QString TextOfKey(Qt::Key key, int held) {
+  const char ascii = QTest::keyToAscii(key);
+  if (ascii == 0) return {};
+  const QChar c = QChar::fromLatin1(ascii);
+  return (held & kShift) != 0 ? QString(c.toUpper()) : QString(c);
+}
+
+}  // namespace
+
+Qt::KeyboardModifiers QtModifiers(int mask) {
+  Qt::KeyboardModifiers mods;
+  for (const ModifierKeySpec& spec : kModifierKeys) {
+    if ((mask & spec.bit) != 0) mods |= spec.flag;
+  }
+  return mods;
+}
+
+std::optional<Qt::Key> KeyByName(std::string_view name) {
+  if (name.empty()) return std::nullopt;
+  const std::string qtName = "Key_" + std::string(name);
+  bool ok = false;
+  const int value = QMetaEnum::fromType<Qt::Key>().keyToValue(qtName.c_str(), &ok);
+  if (!ok) return std::nullopt;
+  return static_cast<Qt::Key>(value);
+}
+
+void Person::Key(QWidget& target, int key, const QString& text, bool press,
+                 Qt::KeyboardModifiers mods) {
+  QTest::simulateEvent(&target, press, key, mods, text, false);
+}
+
+// A modifier key's own press carries the modifiers held before it, its release those held until
+// then, as the window system reports them.
+void Person::ModifierKey(QWidget& target, int bit, bool press) {
+  for (const ModifierKeySpec& spec : kModifierKeys) {
+    if (spec.bit != bit) continue;
+    const Qt::KeyboardModifiers before = QtModifiers(held_);
+    held_ = press ? (held_ | bit) : (held_ & ~bit);
+    Key(target, spec.key, QString(), press, before);
+  }
+}
+
+void Person::PressModifiers(QWidget& target, int mask) {
+  const QPointer<QWidget> alive(&target);
+  for (const ModifierKeySpec& spec : kModifierKeys) {
+    if ((mask & spec.bit) != 0 && (held_ & spec.bit) == 0 && alive != nullptr)
+      ModifierKey(*alive, spec.bit, true);
+  }
+}
+
+void Person::ReleaseModifiers(QWidget& target, int mask) {
+  const QPointer<QWidget> alive(&target);
+  for (auto it = std::rbegin(kModifierKeys); it != std::rend(kModifierKeys); ++it) {
+    if ((mask & it->bit) != 0 && (held_ & it->bit) != 0 && alive != nullptr)
+      ModifierKey(*alive, it->bit, false);
+  }
+}
+
+void Person::Stroke(QWidget& target, Qt::Key key, int mask) {
+  const int extra = mask & ~held_;
+  QPointer<QWidget> alive(&target);
+  PressModifiers(target, extra);
+  for (const ModifierKeySpec& spec : kModifierKeys) {
+    // The key named is itself a modifier: pressing it is holding it.
+    if (spec.key == key) {
+      if (alive != nullptr && (held_ & spec.bit) == 0) ModifierKey(*alive, spec.bit, true);
+      if (alive != nullptr) ModifierKey(*alive, spec.bit, false);
+      if (alive != nullptr) ReleaseModifiers(*alive, extra);
+      return;
+    }
+  }
+  const QString text = TextOfKey(key, held_);
+  if (alive != nullptr) Key(*alive, key, text, true, QtModifiers(held_));
+  // The press may have moved the focus or closed the window; the release goes where it is now.
+  QWidget* now = QApplication::focusWidget();
+  if (now == nullptr) now = alive;
+  if (now != nullptr) Key(*now, key, text, false, QtModifiers(held_));
+  if (now != nullptr) ReleaseModifiers(*now, extra);
+}
+
+void Person::Type(QWidget& target, const QString& text) {
+  QPointer<QWidget> to(&target);
+  for (const QChar c : text) {
+    if (QWidget* focus = QApplication::focusWidget()) to = focus;
+    if (to == nullptr) return;
+    const auto [key, keyText] = KeyForCharacter(c);
+    Key(*to, key, keyText, true, QtModifiers(held_));
+    if (QWidget* focus = QApplication::focusWidget()) to = focus;
+    if (to == nullptr) return;
+    Key(*to, key, keyText, false, QtModifiers(held_));
+  }
+}
+
+void Person::Click(QWidget& widget, QPoint at) {
+  QTest::mouseClick(&widget, Qt::LeftButton, QtModifiers(held_), at);
+}
+
+bool Person::Pick(QComboBox& list, int index) {
+  const QPointer<QComboBox> alive(&list);
+  QTest::mouseClick(&list, Qt::LeftButton, QtModifiers(held_), list.rect().center());
+  QApplication::processEvents();
+  if (alive == nullptr) return false;
+  QAbstractItemView* view = list.view();
+  if (view == nullptr || !view->isVisible()) return false;
+  const QModelIndex item = list.model()->index(index, list.modelColumn(), list.rootModelIndex());
+  view->scrollTo(item);
+  const QPoint at = view->visualRect(item).center();
+  QTest::mouseMove(view->viewport(), at);
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, QtModifiers(held_), at);
+  QApplication::processEvents();
+  return alive != nullptr && !view->isVisible();
+}
+
+bool Person::ChooseMenuItem(QMenuBar& bar, QAction& menu, QAction& item) {
+  QTest::mouseClick(&bar, Qt::LeftButton, QtModifiers(held_), bar.actionGeometry(&menu).center());
+  QApplication::processEvents();
+  QMenu* popup = menu.menu();
+  if (popup == nullptr || !popup->isVisible()) return false;
+  const QPointer<QMenu> alive(popup);
+  QTest::mouseClick(popup, Qt::LeftButton, QtModifiers(held_),
+                    popup->actionGeometry(&item).center());
+  QApplication::processEvents();
+  return alive == nullptr || !alive->isVisible();
+}
+
+}  // namespace quillbit::scenario
