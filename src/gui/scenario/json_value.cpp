@@ -247,6 +247,52 @@ void Write(JsonWriter& writer, const JsonValue& value) {
   }
 }
 
+std::string ToJsonText(const JsonValue& value);
+
+void CollectMismatches(const JsonValue& expected, const JsonValue& actual,
+                       const std::string& path, std::vector<std::string>& out) {
+  const auto differ = [&] {
+    out.push_back((path.empty() ? "the dump" : path) + ": expected " + ToJsonText(expected) +
+                  ", got " + ToJsonText(actual));
+  };
+  if (expected.type != actual.type) return differ();
+  switch (expected.type) {
+    case JsonValue::Type::Null:
+      return;
+    case JsonValue::Type::Bool:
+      if (expected.boolean != actual.boolean) differ();
+      return;
+    case JsonValue::Type::Number:
+      if (expected.number != actual.number) differ();
+      return;
+    case JsonValue::Type::String:
+      if (expected.string != actual.string) differ();
+      return;
+    case JsonValue::Type::Array:
+      if (expected.array.size() != actual.array.size()) return differ();
+      for (size_t i = 0; i < expected.array.size(); ++i)
+        CollectMismatches(expected.array[i], actual.array[i], path + "[" + std::to_string(i) + "]",
+                          out);
+      return;
+    case JsonValue::Type::Object:
+      for (const auto& [key, member] : expected.object) {
+        const std::string inner = path.empty() ? key : path + "." + key;
+        if (const JsonValue* found = actual.Member(key)) {
+          CollectMismatches(member, *found, inner, out);
+        } else {
+          out.push_back(inner + ": missing");
+        }
+      }
+      return;
+  }
+}
+
+std::string ToJsonText(const JsonValue& value) {
+  JsonWriter writer;
+  Write(writer, value);
+  return writer.Text();
+}
+
 }  // namespace
 
 const JsonValue* JsonValue::Member(std::string_view key) const {
@@ -261,48 +307,13 @@ JsonParse ParseJsonValues(std::string_view text) {
 }
 
 std::string ToJson(const JsonValue& value) {
-  JsonWriter writer;
-  Write(writer, value);
-  return writer.Text();
+  return ToJsonText(value);
 }
 
-std::optional<std::string> SubsetMismatch(const JsonValue& expected, const JsonValue& actual,
-                                          const std::string& path) {
-  const std::string where = path.empty() ? "the dump" : path;
-  const auto differ = [&] {
-    return where + ": expected " + ToJson(expected) + ", got " + ToJson(actual);
-  };
-  if (expected.type != actual.type) return differ();
-  switch (expected.type) {
-    case JsonValue::Type::Null:
-      return std::nullopt;
-    case JsonValue::Type::Bool:
-      if (expected.boolean != actual.boolean) return differ();
-      return std::nullopt;
-    case JsonValue::Type::Number:
-      if (expected.number != actual.number) return differ();
-      return std::nullopt;
-    case JsonValue::Type::String:
-      if (expected.string != actual.string) return differ();
-      return std::nullopt;
-    case JsonValue::Type::Array:
-      if (expected.array.size() != actual.array.size()) return differ();
-      for (size_t i = 0; i < expected.array.size(); ++i) {
-        if (auto mismatch = SubsetMismatch(expected.array[i], actual.array[i],
-                                           path + "[" + std::to_string(i) + "]"))
-          return mismatch;
-      }
-      return std::nullopt;
-    case JsonValue::Type::Object:
-      for (const auto& [key, member] : expected.object) {
-        const std::string inner = path.empty() ? key : path + "." + key;
-        const JsonValue* found = actual.Member(key);
-        if (found == nullptr) return inner + ": missing";
-        if (auto mismatch = SubsetMismatch(member, *found, inner)) return mismatch;
-      }
-      return std::nullopt;
-  }
-  return std::nullopt;
+std::vector<std::string> SubsetMismatches(const JsonValue& expected, const JsonValue& actual) {
+  std::vector<std::string> mismatches;
+  CollectMismatches(expected, actual, "", mismatches);
+  return mismatches;
 }
 
 }  // namespace quillbit::scenario

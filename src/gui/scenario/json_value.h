@@ -32,9 +32,8 @@ JsonParse ParseJsonValues(std::string_view text);
 
 // Whether `actual` holds everything `expected` says: every member of an expected object must be
 // in the actual one and match; arrays match element by element and must be as long; numbers,
-// strings, booleans and null must be equal. Returns where they first differ, or none.
-std::optional<std::string> SubsetMismatch(const JsonValue& expected, const JsonValue& actual,
-                                          const std::string& path = "");
+// strings, booleans and null must be equal. Returns every place where they differ.
+std::vector<std::string> SubsetMismatches(const JsonValue& expected, const JsonValue& actual);
 
 // The value written back as compact JSON, for messages.
 std::string ToJson(const JsonValue& value);
