@@ -16,16 +16,24 @@ TEST(ScenarioDump, ControlsCarryTheFieldsOfTheirKind) {
   s.main = WindowView{
       .title = "Quillbit (Version 1.1.1)",
       .controls = {
-          {.name = "txtFPS", .text = "23.9759", .visible = true, .enabled = true,
-           .color = "#000000", .readOnly = true},
-          {.name = "chkFF", .text = "Forced FILM", .visible = true, .color = "#000000",
-           .value = 1},
-          {.name = "optFormat(1)", .text = "PAL", .color = "#0000ff", .bold = true,
+          {.name = "txtFPS",
+           .text = "23.9759",
+           .visible = true,
+           .enabled = true,
+           .color = "#000000",
+           .readOnly = true},
+          {.name = "chkFF", .text = "Forced FILM", .visible = true, .color = "#000000", .value = 1},
+          {.name = "optFormat(1)",
+           .text = "PAL",
+           .color = "#0000ff",
+           .bold = true,
            .selected = false},
           {.name = "cmbSub", .text = "MB", .color = "#000000", .items = {{"KB", "MB"}}},
       }};
-  s.state = StateView{.bytes_cush = 125829120, .bytes_m2v = 4273073230.7692308,
-                      .palNoteShown = true, .filmAutoCleared = 1};
+  s.state = StateView{.bytes_cush = 125829120,
+                      .bytes_m2v = 4273073230.7692308,
+                      .palNoteShown = true,
+                      .filmAutoCleared = 1};
   s.calcRuns = 12;
   s.messages = {{"Quillbit", "Note: \"Single Pass VBR\" does not work well with PAL"}};
   s.opened = {"mailto:quillbit@example.org"};

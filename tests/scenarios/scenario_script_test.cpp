@@ -46,18 +46,18 @@ TEST_P(TextAfterOneBlank, IsTakenAsItStandsWithItsEscapes) {
   EXPECT_EQ(command.text, GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, TextAfterOneBlank,
-    testing::Values(TextCase{"type txtFrames 90000", "txtFrames", "90000"},
-                    TextCase{"type txtFrames  12 ", "txtFrames", " 12 "},
-                    TextCase{"type txtFrames ", "txtFrames", ""},
-                    TextCase{"type txtFrames", "txtFrames", ""},
-                    TextCase{"type txtFrames a\\tb\\nc\\\\d", "txtFrames", "a\tb\nc\\d"},
-                    TextCase{"type txtFrames \\x\\", "txtFrames", "\\x\\"},
-                    TextCase{"pick cmbCCESet Single Pass (Bach Method)", "cmbCCESet",
-                             "Single Pass (Bach Method)"},
-                    TextCase{"store chkFF ch", "chkFF", "ch"},
-                    TextCase{"store txtSampleQ ", "txtSampleQ", ""}));
+INSTANTIATE_TEST_SUITE_P(Lines, TextAfterOneBlank,
+                         testing::Values(TextCase{"type txtFrames 90000", "txtFrames", "90000"},
+                                         TextCase{"type txtFrames  12 ", "txtFrames", " 12 "},
+                                         TextCase{"type txtFrames ", "txtFrames", ""},
+                                         TextCase{"type txtFrames", "txtFrames", ""},
+                                         TextCase{"type txtFrames a\\tb\\nc\\\\d", "txtFrames",
+                                                  "a\tb\nc\\d"},
+                                         TextCase{"type txtFrames \\x\\", "txtFrames", "\\x\\"},
+                                         TextCase{"pick cmbCCESet Single Pass (Bach Method)",
+                                                  "cmbCCESet", "Single Pass (Bach Method)"},
+                                         TextCase{"store chkFF ch", "chkFF", "ch"},
+                                         TextCase{"store txtSampleQ ", "txtSampleQ", ""}));
 
 TEST(ScenarioScript, ReadsKeysWithTheirModifiers) {
   const Command command = Only("key cmbSub Down shift+ctrl");

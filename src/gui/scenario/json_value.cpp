@@ -249,8 +249,8 @@ void Write(JsonWriter& writer, const JsonValue& value) {
 
 std::string ToJsonText(const JsonValue& value);
 
-void CollectMismatches(const JsonValue& expected, const JsonValue& actual,
-                       const std::string& path, std::vector<std::string>& out) {
+void CollectMismatches(const JsonValue& expected, const JsonValue& actual, const std::string& path,
+                       std::vector<std::string>& out) {
   const auto differ = [&] {
     out.push_back((path.empty() ? "the dump" : path) + ": expected " + ToJsonText(expected) +
                   ", got " + ToJsonText(actual));

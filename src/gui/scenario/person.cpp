@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMetaEnum>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QTest>
 #include <string>
@@ -132,18 +133,38 @@ void Person::Click(QWidget& widget, QPoint at) {
   QTest::mouseClick(&widget, Qt::LeftButton, QtModifiers(held_), at);
 }
 
+void Person::MoveMouse(QWidget& widget, QPoint at) {
+  QMouseEvent move(QEvent::MouseMove, at, widget.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                   QtModifiers(held_));
+  QApplication::sendEvent(&widget, &move);
+}
+
 bool Person::Pick(QComboBox& list, int index) {
   const QPointer<QComboBox> alive(&list);
-  QTest::mouseClick(&list, Qt::LeftButton, QtModifiers(held_), list.rect().center());
+  const QPoint pressed = list.rect().center();
+  QTest::mouseClick(&list, Qt::LeftButton, QtModifiers(held_), pressed);
   QApplication::processEvents();
   if (alive == nullptr) return false;
   QAbstractItemView* view = list.view();
   if (view == nullptr || !view->isVisible()) return false;
   const QModelIndex item = list.model()->index(index, list.modelColumn(), list.rootModelIndex());
   view->scrollTo(item);
-  const QPoint at = view->visualRect(item).center();
-  QTest::mouseMove(view->viewport(), at);
-  QTest::mouseClick(view->viewport(), Qt::LeftButton, QtModifiers(held_), at);
+  QWidget& viewport = *view->viewport();
+  // A list opened by a click ignores a release close to where it was opened until the pointer
+  // has moved away; the hand moves across the open list before it settles on the item.
+  const QPoint opened = list.mapToGlobal(pressed);
+  QPoint away = viewport.rect().topLeft();
+  for (const QPoint corner :
+       {viewport.rect().topRight(), viewport.rect().bottomLeft(), viewport.rect().bottomRight()}) {
+    if ((viewport.mapToGlobal(corner) - opened).manhattanLength() >
+        (viewport.mapToGlobal(away) - opened).manhattanLength())
+      away = corner;
+  }
+  MoveMouse(viewport, away);
+  // An item can be drawn wider than the list; the hand aims at the part that shows.
+  const QPoint at = view->visualRect(item).intersected(viewport.rect()).center();
+  MoveMouse(viewport, at);
+  QTest::mouseClick(&viewport, Qt::LeftButton, QtModifiers(held_), at);
   QApplication::processEvents();
   return alive != nullptr && !view->isVisible();
 }

@@ -34,7 +34,7 @@ class Person {
 
   // A click of the left button at `at` in the widget, with the held modifiers.
   void Click(QWidget& widget, QPoint at);
-  // Opens the list with a click and clicks the item; false when the list did not take it.
+  // Opens the list with a click and clicks the item; false when the list did not close on it.
   bool Pick(QComboBox& list, int index);
   // Opens the menu from the menu bar and clicks the item in it.
   bool ChooseMenuItem(QMenuBar& bar, QAction& menu, QAction& item);
@@ -42,6 +42,7 @@ class Person {
  private:
   void Key(QWidget& target, int key, const QString& text, bool press, Qt::KeyboardModifiers mods);
   void ModifierKey(QWidget& target, int bit, bool press);
+  void MoveMouse(QWidget& widget, QPoint at);
 
   int held_ = 0;
 };

@@ -236,7 +236,7 @@ void Player::Pick(const Command& command) {
                                    Qt::MatchExactly | Qt::MatchCaseSensitive);
   if (index < 0) Fail("no item " + Quoted(command.text) + " in " + command.target);
   Activate(*target.window.widget);
-  if (!person_.Pick(*list, index)) Fail(command.target + " did not open for the pick");
+  if (!person_.Pick(*list, index)) Fail(command.target + " did not take the pick");
 }
 
 void Player::Click(const Command& command) {
