@@ -66,9 +66,9 @@ int RunApplication(int argc, char** argv) {
   // The program ends when neither of its windows is open.
   QApplication::setQuitOnLastWindowClosed(true);
 
-  const std::unique_ptr<SettingsStore> settings =
-      MakeSettingsStore(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
-  MainWindow window(NumberLocaleFrom(QLocale::system()), AppInfo{}, *settings);
+  const std::unique_ptr<SettingsBackend> settings =
+      MakeSettingsBackend(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+  MainWindow window(NumberLocaleFrom(QLocale::system()), AppInfo{}, settings->store);
   QApplication::setWindowIcon(window.windowIcon());
   if (HasArgument(argc, argv, "--quit-when-shown")) new QuitWhenShown(window);
   // Logging out closes the window like any other close, and so saves.
