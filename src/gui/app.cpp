@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "gui/about_window.h"
+#include "gui/desktop_services.h"
 #include "gui/main_window.h"
 #include "gui/qt_locale.h"
 #include "gui/settings_factory.h"
@@ -68,7 +70,15 @@ int RunApplication(int argc, char** argv) {
 
   const std::unique_ptr<SettingsBackend> settings =
       MakeSettingsBackend(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
-  MainWindow window(NumberLocaleFrom(QLocale::system()), AppInfo{}, settings->store);
+  DesktopOpener opener;
+  DesktopFiles files;
+  DesktopPrograms programs;
+  AboutDialogFactory aboutWindows(AppInfo{}, AboutServices{.registry = settings->registry,
+                                                           .open = opener,
+                                                           .files = files,
+                                                           .programs = programs});
+  AboutWindowSlot about(aboutWindows);
+  MainWindow window(NumberLocaleFrom(QLocale::system()), AppInfo{}, settings->store, &about);
   QApplication::setWindowIcon(window.windowIcon());
   if (HasArgument(argc, argv, "--quit-when-shown")) new QuitWhenShown(window);
   // Logging out closes the window like any other close, and so saves.

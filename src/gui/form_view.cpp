@@ -9,6 +9,8 @@
 #include <string>
 #include <utility>
 
+#include "gui/design_picture.h"
+
 namespace quillbit {
 namespace {
 
@@ -19,6 +21,7 @@ bool TakesFocus(ControlKind kind) {
     case ControlKind::Option:
     case ControlKind::CheckBox:
     case ControlKind::Button:
+    case ControlKind::Picture:
       return true;
     default:
       return false;
@@ -91,6 +94,7 @@ void FormView::Build(QWidget& surface, QMenuBar* menuBar) {
     ApplyAll(binding);
     ConnectPersonActions(binding);
     bindings_.emplace(&control, binding);
+    if (!design.picture.empty()) SetPicture(design.name, DesignPicture(design.picture));
   }
 }
 
@@ -132,7 +136,14 @@ QWidget* FormView::FirstFocusable() const {
 }
 
 void FormView::SetPicture(std::string_view name, const QPixmap& pixmap) {
-  if (auto* picture = qobject_cast<QLabel*>(WidgetFor(name))) picture->setPixmap(pixmap);
+  auto* picture = qobject_cast<QLabel*>(WidgetFor(name));
+  if (picture == nullptr) return;
+  picture->setPixmap(pixmap);
+  const Control* control = controlOf_.value(picture, nullptr);
+  if (control != nullptr && control->Design().autoSize && !pixmap.isNull()) {
+    const int frame = 2 * picture->frameWidth();
+    picture->resize(pixmap.deviceIndependentSize().toSize() + QSize(frame, frame));
+  }
 }
 
 }  // namespace quillbit

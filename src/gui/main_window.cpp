@@ -23,8 +23,10 @@ constexpr int kFrameBorderPixels = 4;
 
 }  // namespace
 
-MainWindow::MainWindow(NumberLocale locale, AppInfo app, SettingsStore& settings)
+MainWindow::MainWindow(NumberLocale locale, AppInfo app, SettingsStore& settings,
+                       AboutWindowSlot* about)
     : messages_(this),
+      about_(about),
       form_(std::move(locale), std::move(app),
             Form1Ports{
                 .messages = messages_, .screen = screen_, .settings = settings, .host = *this}),
@@ -80,7 +82,8 @@ void MainWindow::Start() {
 }
 
 void MainWindow::ShowAboutWindow() {
-  // The About window is a window of its own, shown without an owner; it is added with its model.
+  // A window of its own, without an owner: it stays open when this window closes.
+  if (about_ != nullptr) about_->Show();
 }
 
 void MainWindow::WindowUnloaded() {

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "about/about_window_slot.h"
 #include "gui/form_view.h"
 #include "gui/key_preview.h"
 #include "gui/qt_host.h"
@@ -15,7 +16,9 @@ class MainWindow : public QMainWindow, public MainWindowHost {
   Q_OBJECT
 
  public:
-  MainWindow(NumberLocale locale, AppInfo app, SettingsStore& settings);
+  // "Help" > "About" shows the run's About window through `about`; without one it does nothing.
+  MainWindow(NumberLocale locale, AppInfo app, SettingsStore& settings,
+             AboutWindowSlot* about = nullptr);
   ~MainWindow() override;
 
   // Loads the model (start-up and restore), then shows the window with the focus in the
@@ -37,6 +40,7 @@ class MainWindow : public QMainWindow, public MainWindowHost {
 
   QtMessageBox messages_;
   QtScreen screen_;
+  AboutWindowSlot* about_;
   Form1 form_;
   QWidget* surface_;
   std::unique_ptr<FormView> view_;

@@ -10,9 +10,11 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 
 #include "gui/control_style.h"
+#include "gui/hand_cursor.h"
 #include "gui/line_widget.h"
 #include "gui/twips.h"
 
@@ -93,11 +95,17 @@ QWidget* NewWidget(const ControlDesign& design, QWidget* parent, double dpi) {
       return new QCheckBox(parent);
     case ControlKind::Frame:
       return new QGroupBox(parent);
-    case ControlKind::Button:
-      return new QPushButton(parent);
+    case ControlKind::Button: {
+      auto* button = new QPushButton(parent);
+      // Enter presses the default button unless another button has the focus (in a dialog).
+      button->setDefault(design.defaultButton);
+      return button;
+    }
     case ControlKind::Picture: {
       auto* picture = new QLabel(parent);
       picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      // A picture box with a tab place takes the focus like a button does.
+      if (design.tab >= 0) picture->setFocusPolicy(Qt::StrongFocus);
       return picture;
     }
     case ControlKind::Line: {
@@ -263,6 +271,7 @@ QWidget* CreateControlWidget(const Control& control, QWidget* parent, double log
   w->setObjectName(ToQt(design.name));
   w->setFont(ControlFont(design.font, control.Bold(), families));
   if (!design.toolTip.empty()) w->setToolTip(ToQt(design.toolTip));
+  if (design.pointer == MousePointer::PointingHand) w->setCursor(HandCursor());
   return w;
 }
 
@@ -329,6 +338,14 @@ void ConnectPersonActions(const Binding& b) {
     });
   } else if (auto* button = qobject_cast<QPushButton*>(w)) {
     QObject::connect(button, &QAbstractButton::clicked, button, [c] { c->Click(); });
+    // Esc anywhere in the window presses the cancel button, whichever control has the focus.
+    if (c->Design().cancelButton) {
+      auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), button);
+      escape->setContext(Qt::WindowShortcut);
+      QObject::connect(escape, &QShortcut::activated, button, [button] {
+        if (button->isVisible() && button->isEnabled()) button->click();
+      });
+    }
   } else if (qobject_cast<QLabel*>(w) != nullptr || qobject_cast<QGroupBox*>(w) != nullptr) {
     new ClickFilter(*w, *c);
   }
