@@ -246,6 +246,18 @@ TEST_F(RegistryFileTest, AFolderThatCannotBeWrittenLosesWritesButStillReads) {
   EXPECT_EQ(registry.SetValueEx(key, "keep", REG_SZ, Bytes("me"), 2), ERROR_SUCCESS);
 }
 
+TEST_F(RegistryFileTest, AReadOnlyFolderLosesWritesSilently) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+  RegistryFile registry(FilePath());
+  const RegHandle key = Create(registry);
+  ASSERT_EQ(registry.SetValueEx(key, "keep", REG_SZ, Bytes("me"), 2), ERROR_SUCCESS);
+  const std::string folder = folder_.Path() + "/config/quillbit";
+  ::chmod(folder.c_str(), 0500);
+  EXPECT_NE(registry.SetValueEx(key, "v", REG_SZ, Bytes("x"), 1), ERROR_SUCCESS);
+  EXPECT_EQ(Query(registry, key, "keep"), "me");
+  ::chmod(folder.c_str(), 0700);
+}
+
 TEST_F(RegistryFileTest, NoPathMeansNothingIsStored) {
   RegistryFile registry("");
   RegHandle key = 0;
