@@ -1,8 +1,10 @@
 #include "gui/about_window.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
 #include <cstdlib>
@@ -12,6 +14,7 @@
 
 #include "gui/hand_cursor.h"
 #include "gui/line_widget.h"
+#include "settings/registry_file.h"
 #include "tests/about/about_fakes.h"
 #include "tests/gui/gui_test_support.h"
 
@@ -312,6 +315,31 @@ TEST_F(AboutWindowTest, SystemInfoWithoutAnyEntryShowsTheMessage) {
   EXPECT_EQ(answer.text, "System Information Is Unavailable At This Time");
   EXPECT_TRUE(programs.started.empty());
   EXPECT_TRUE(dialog->isVisible());
+}
+
+TEST_F(AboutWindowTest, SystemInfoStartsTheToolThePersonsRegistryFileNames) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  const QString path = folder.filePath("registry.reg");
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(
+      "REGEDIT4\n\n"
+      "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\n"
+      "\"PATH\"=\"/opt/tools/sysinfo\"\n");
+  file.close();
+  RegistryFile userRegistry(path.toStdString());
+  programs.programs.insert(kSysInfoProgram);
+  AboutDialogFactory fromFile(
+      AppInfo{}, {.registry = userRegistry, .open = opener, .files = files, .programs = programs});
+  AboutWindowSlot fromFileSlot(fromFile);
+  fromFileSlot.Show();
+  auto* dialog = dynamic_cast<AboutDialog*>(fromFileSlot.Current());
+  ASSERT_NE(dialog, nullptr);
+  const ModalAnswer answer;
+  QTest::mouseClick(W(*dialog, "cmdSysInfo"), Qt::LeftButton);
+  EXPECT_EQ(programs.started, std::vector<std::string>{kSysInfoProgram});
+  EXPECT_EQ(answer.text, "");
 }
 
 // The real program's two windows: the main window opens the About window from its menu.
