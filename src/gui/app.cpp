@@ -73,10 +73,10 @@ int RunApplication(int argc, char** argv) {
   DesktopOpener opener;
   DesktopFiles files;
   DesktopPrograms programs;
-  AboutDialogFactory aboutWindows(AppInfo{}, AboutServices{.registry = settings->registry,
-                                                           .open = opener,
-                                                           .files = files,
-                                                           .programs = programs});
+  AboutDialogFactory aboutWindows(
+      AppInfo{},
+      AboutServices{
+          .registry = settings->registry, .open = opener, .files = files, .programs = programs});
   AboutWindowSlot about(aboutWindows);
   MainWindow window(NumberLocaleFrom(QLocale::system()), AppInfo{}, settings->store, &about);
   QApplication::setWindowIcon(window.windowIcon());
