@@ -81,10 +81,10 @@ int RunApplication(int argc, char** argv) {
   MainWindow window(NumberLocaleFrom(QLocale::system()), AppInfo{}, settings->store, &about);
   QApplication::setWindowIcon(window.windowIcon());
   if (HasArgument(argc, argv, "--quit-when-shown")) new QuitWhenShown(window);
-  // Logging out closes the window like any other close, and so saves.
+  // Logging out closes the windows like any other close, and so saves.
   const CloseOnTermination termination(window);
   QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
-                   [&window] { window.close(); });
+                   [&window] { CloseAllWindows(window); });
   window.Start();
   if (!window.isVisible()) return 0;
   return QApplication::exec();

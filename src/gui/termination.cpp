@@ -3,6 +3,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <cerrno>
 
 namespace quillbit {
@@ -26,6 +27,11 @@ void OnSignal(int) {
 }
 
 }  // namespace
+
+void CloseAllWindows(QWidget& mainWindow) {
+  mainWindow.close();
+  QApplication::closeAllWindows();
+}
 
 CloseOnTermination::CloseOnTermination(QWidget& window) : window_(&window) {
   if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, fds_) != 0) return;
@@ -52,7 +58,7 @@ void CloseOnTermination::Close() {
   char buffer[16];
   while (read(fds_[1], buffer, sizeof buffer) > 0) {
   }
-  if (window_ != nullptr) window_->close();
+  if (window_ != nullptr) CloseAllWindows(*window_);
 }
 
 }  // namespace quillbit

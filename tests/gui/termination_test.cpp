@@ -22,6 +22,21 @@ TEST_F(TerminationTest, SigtermClosesTheWindowWhichSaves) {
   EXPECT_EQ(settings.writes, 17);
 }
 
+TEST_F(TerminationTest, SighupAlsoClosesTheOtherWindowsSoTheProgramEnds) {
+  StartAndActivate();
+  QWidget other;
+  other.show();
+  {
+    const CloseOnTermination termination(*window);
+    ASSERT_EQ(std::raise(SIGHUP), 0);
+    const QDeadlineTimer deadline(2000);
+    while ((window->isVisible() || other.isVisible()) && !deadline.hasExpired()) QTest::qWait(10);
+  }
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_FALSE(other.isVisible());
+  EXPECT_EQ(settings.writes, 17);
+}
+
 TEST_F(TerminationTest, TheSignalsGoBackToWhatTheyWereAfterwards) {
   struct sigaction before = {};
   sigaction(SIGHUP, nullptr, &before);
