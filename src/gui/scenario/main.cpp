@@ -12,6 +12,7 @@
 #include <sstream>
 #include <string>
 
+#include "about/sysinfo_launcher.h"
 #include "gui/qt_locale.h"
 #include "gui/scenario/scenario_player.h"
 #include "gui/scenario/scenario_registry.h"
@@ -20,18 +21,23 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: quillbit-scenario [--settings FILE] [--system-locale] [--qt-messages] [SCENARIO]\n"
+    "usage: quillbit-scenario [--settings FILE] [--system-locale] [--qt-messages]\n"
+    "                         [--installed-sysinfo] [SCENARIO]\n"
     "  SCENARIO  a scenario file; - or nothing reads standard input\n"
     "  --settings FILE  the registry file the program reads and writes (created if missing);\n"
     "                   without it a new empty one in a temporary folder, as on a first run\n"
     "  --system-locale  the machine's number conventions instead of English (United States)\n"
-    "  --qt-messages    show Qt's own warnings (the offscreen platform's, say) on stderr\n";
+    "  --qt-messages    show Qt's own warnings (the offscreen platform's, say) on stderr\n"
+    "  --installed-sysinfo  let System Info fall back on a system information program of this\n"
+    "                   machine; without it only the registry file names the tool, so that a\n"
+    "                   scenario plays the same on every machine\n";
 
 struct Options {
   std::string settings;
   std::string scenario = "-";
   bool systemLocale = false;
   bool qtMessages = false;
+  bool installedSysInfo = false;
 };
 
 bool ReadOptions(int argc, char** argv, Options& options) {
@@ -44,6 +50,8 @@ bool ReadOptions(int argc, char** argv, Options& options) {
       options.systemLocale = true;
     } else if (arg == "--qt-messages") {
       options.qtMessages = true;
+    } else if (arg == "--installed-sysinfo") {
+      options.installedSysInfo = true;
     } else if ((arg.empty() || arg[0] != '-' || arg == "-") && !haveScenario) {
       options.scenario = arg;
       haveScenario = true;
@@ -122,7 +130,12 @@ int main(int argc, char** argv) {
                                             : quillbit::NumberLocale::EnglishUS();
   std::optional<quillbit::scenario::ScriptError> error;
   {
-    quillbit::scenario::Player player(*registry, locale, stdout);
+    std::vector<std::string> installed;
+    if (options.installedSysInfo) {
+      installed.assign(quillbit::kInstalledSysInfoPrograms.begin(),
+                       quillbit::kInstalledSysInfoPrograms.end());
+    }
+    quillbit::scenario::Player player(*registry, locale, std::move(installed), stdout);
     error = player.Run(script.commands);
   }
   if (error) {

@@ -68,10 +68,23 @@ QPoint ButtonClickPoint(QAbstractButton& button) {
 
 }  // namespace
 
-Player::Player(ScenarioRegistry& registry, NumberLocale locale, std::FILE* out)
-    : registry_(registry), locale_(std::move(locale)), out_(out) {}
+Player::Player(ScenarioRegistry& registry, NumberLocale locale,
+               std::vector<std::string> installedSysInfo, std::FILE* out)
+    : registry_(registry),
+      locale_(std::move(locale)),
+      out_(out),
+      aboutWindows_(AppInfo{},
+                    AboutServices{.registry = registry.Registry(),
+                                  .open = opener_,
+                                  .files = files_,
+                                  .programs = programs_},
+                    AboutLinks{}, std::move(installedSysInfo)) {}
 
-Player::~Player() = default;
+Player::~Player() {
+  // The main window refers to the About slot; it goes first.
+  main_.reset();
+  about_.reset();
+}
 
 std::optional<ScriptError> Player::Run(const std::vector<Command>& commands) {
   for (const Command& command : commands) {
@@ -128,8 +141,9 @@ void Player::Execute(const Command& command) {
 void Player::Start() {
   if (Running()) Fail("the program is already running");
   main_.reset();
+  about_ = std::make_unique<AboutWindowSlot>(aboutWindows_);
   started_ = true;
-  main_ = std::make_unique<MainWindow>(locale_, AppInfo{}, registry_.Store());
+  main_ = std::make_unique<MainWindow>(locale_, AppInfo{}, registry_.Store(), about_.get());
   main_->Start();
   Settle();
   if (main_->isVisible()) Activate(*main_);
@@ -150,8 +164,10 @@ std::optional<Player::Window> Player::MainShown() const {
 }
 
 std::optional<Player::Window> Player::AboutShown() const {
-  // The About window is not part of the program yet.
-  return std::nullopt;
+  if (about_ == nullptr) return std::nullopt;
+  auto* dialog = dynamic_cast<AboutDialog*>(about_->Current());
+  if (dialog == nullptr || !dialog->isVisible()) return std::nullopt;
+  return Window{dialog, &dialog->View()};
 }
 
 Player::Target Player::Find(const std::string& name) const {
@@ -304,6 +320,8 @@ void Player::Dump() {
     snapshot.calcRuns = main_->Model().CalcRuns();
   }
   snapshot.messages = messages_.Messages();
+  snapshot.opened = opener_.Targets();
+  snapshot.started = programs_.Paths();
   snapshot.store = registry_.ReadKey();
   const std::string line = DumpLine(snapshot);
   std::fwrite(line.data(), 1, line.size(), out_);

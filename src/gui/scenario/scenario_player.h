@@ -8,11 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "about/about_window_slot.h"
 #include "core/number_locale.h"
+#include "gui/about_window.h"
 #include "gui/form_view.h"
 #include "gui/main_window.h"
 #include "gui/scenario/message_watcher.h"
 #include "gui/scenario/person.h"
+#include "gui/scenario/recording_ports.h"
 #include "gui/scenario/scenario_registry.h"
 #include "gui/scenario/scenario_script.h"
 
@@ -22,7 +25,9 @@ namespace quillbit::scenario {
 // (offscreen for the player), and prints a line of JSON for every dump.
 class Player {
  public:
-  Player(ScenarioRegistry& registry, NumberLocale locale, std::FILE* out);
+  // `installedSysInfo` are the system information programs the About window may fall back on.
+  Player(ScenarioRegistry& registry, NumberLocale locale, std::vector<std::string> installedSysInfo,
+         std::FILE* out);
   ~Player();
   Player(const Player&) = delete;
   Player& operator=(const Player&) = delete;
@@ -71,6 +76,12 @@ class Player {
   std::FILE* out_;
   MessageWatcher messages_;
   Person person_;
+  RecordingOpener opener_;
+  DesktopFiles files_;
+  RecordingPrograms programs_;
+  AboutDialogFactory aboutWindows_;
+  // One per run of the program, like the main window; declared first so that it goes last.
+  std::unique_ptr<AboutWindowSlot> about_;
   std::unique_ptr<MainWindow> main_;
   bool started_ = false;
 };

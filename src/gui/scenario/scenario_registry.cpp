@@ -44,6 +44,7 @@ class FileRegistry : public ScenarioRegistry {
   }
 
   SettingsStore& Store() override { return store_; }
+  RegistryPort& Registry() override { return file_; }
 
  private:
   // The registry port lists no values, so their names come from the file's text.

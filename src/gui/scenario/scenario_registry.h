@@ -8,6 +8,7 @@
 
 #include "core/setting_value.h"
 #include "gui/scenario/scenario_dump.h"
+#include "settings/registry_port.h"
 
 namespace quillbit::scenario {
 
@@ -25,6 +26,8 @@ class ScenarioRegistry {
   virtual std::vector<StoredView> ReadKey() = 0;
   // What the main window reads and writes its settings through.
   virtual SettingsStore& Store() = 0;
+  // The whole registry, where the About window looks for the system information tool.
+  virtual RegistryPort& Registry() = 0;
 };
 
 // The registry file at `path`, created empty when missing; null when it cannot be created.

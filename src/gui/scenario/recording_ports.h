@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/ports.h"
+#include "gui/desktop_services.h"
+
+namespace quillbit::scenario {
+
+// Keeps each target instead of handing it to the desktop, so that a scenario opens no browser
+// or mail program; the open counts as done.
+class RecordingOpener : public OpenTargetPort {
+ public:
+  bool Open(std::string_view target) override {
+    targets_.emplace_back(target);
+    return true;
+  }
+  const std::vector<std::string>& Targets() const { return targets_; }
+
+ private:
+  std::vector<std::string> targets_;
+};
+
+// Starts programs for real and keeps the path of each one that started.
+class RecordingPrograms : public StartProgramPort {
+ public:
+  bool Start(std::string_view path) override {
+    const bool started = desktop_.Start(path);
+    if (started) paths_.emplace_back(path);
+    return started;
+  }
+  const std::vector<std::string>& Paths() const { return paths_; }
+
+ private:
+  DesktopPrograms desktop_;
+  std::vector<std::string> paths_;
+};
+
+}  // namespace quillbit::scenario
