@@ -19,13 +19,12 @@ constexpr std::string_view kMailto = "mailto:";
 
 frmAbout::frmAbout(AppInfo app, AboutLinks links, FrmAboutPorts ports,
                    std::vector<std::string> installedSysInfo)
-    : app_(std::move(app)),
+    : FormFrame(std::string(kFrmAboutDesignCaption), kFrmAboutClientWidth + kFrameWidthTwips,
+                kFrmAboutClientHeight + kFrameHeightTwips),
+      app_(std::move(app)),
       ports_(ports),
       installedSysInfo_(std::move(installedSysInfo)),
       controls_(FrmAboutLayout(links.download, links.email)),
-      caption_(kFrmAboutDesignCaption),
-      width_(kFrmAboutClientWidth + kFrameWidthTwips),
-      height_(kFrmAboutClientHeight + kFrameHeightTwips),
       picIcon(controls_.Get("picIcon")),
       lblTitle(controls_.Get("lblTitle")),
       lblVersion(controls_.Get("lblVersion")),
@@ -49,11 +48,8 @@ void frmAbout::WireHandlers() {
 // Bringing an open window to the front does not come here again: the texts stay as they are.
 void frmAbout::Form_Load() {
   if (loaded_) return;
-  caption_ = "About " + app_.title;
-  // Centred by the outer size, in single precision; a screen smaller than the window gives a
-  // negative position, which is kept.
-  left_ = (ports_.screen.ScreenWidthTwips() - width_) / 2.0f;
-  top_ = (ports_.screen.ScreenHeightTwips() - height_) / 2.0f;
+  SetCaption("About " + app_.title);
+  CenterOn(ports_.screen);
   lblVersion.SetText("Version " + app_.VersionText());
   lblTitle.SetText(app_.title);
   lblDescription.SetText("");

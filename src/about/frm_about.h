@@ -8,6 +8,7 @@
 #include "about/sysinfo_launcher.h"
 #include "core/app_info.h"
 #include "core/control_set.h"
+#include "core/form_frame.h"
 #include "core/ports.h"
 #include "settings/registry_port.h"
 
@@ -37,7 +38,7 @@ struct AboutLinks {
 };
 
 // The About window model: its controls and handlers, with no toolkit.
-class frmAbout {
+class frmAbout : public FormFrame {
  public:
   frmAbout(AppInfo app, AboutLinks links, FrmAboutPorts ports,
            std::vector<std::string> installedSysInfo = {kInstalledSysInfoPrograms.begin(),
@@ -50,17 +51,6 @@ class frmAbout {
   Control& Get(std::string_view name) { return controls_.Get(name); }
   const AppInfo& App() const { return app_; }
 
-  // The window itself: caption and outer position and size in twips.
-  const std::string& Caption() const { return caption_; }
-  float Left() const { return left_; }
-  float Top() const { return top_; }
-  float Width() const { return width_; }
-  float Height() const { return height_; }
-  // The host reports the real outer size (frame included) before the load.
-  void SetOuterSize(float width, float height) {
-    width_ = width;
-    height_ = height;
-  }
   bool Loaded() const { return loaded_; }
 
   // Lifecycle: the load runs once per window; any close (cmdOK, the close box) unloads it.
@@ -81,11 +71,6 @@ class frmAbout {
   FrmAboutPorts ports_;
   std::vector<std::string> installedSysInfo_;
   ControlSet controls_;
-  std::string caption_;
-  float left_ = 0;
-  float top_ = 0;
-  float width_;
-  float height_;
   bool loaded_ = false;
 
  public:

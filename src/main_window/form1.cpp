@@ -12,13 +12,12 @@ constexpr float kFrameHeightTwips = (2 * 4 + 19 + 19) * 15;
 }  // namespace
 
 Form1::Form1(NumberLocale locale, AppInfo app, Form1Ports ports)
-    : locale_(std::move(locale)),
+    : FormFrame(app.title, kForm1ClientWidth + kFrameWidthTwips,
+                kForm1ClientHeight + kFrameHeightTwips),
+      locale_(std::move(locale)),
       app_(std::move(app)),
       ports_(ports),
       controls_(Form1Layout()),
-      caption_(app_.title),
-      width_(kForm1ClientWidth + kFrameWidthTwips),
-      height_(kForm1ClientHeight + kFrameHeightTwips),
       Label12(controls_.Get("Label12")),
       cmbCCESet(controls_.Get("cmbCCESet")),
       txtFrames(controls_.Get("txtFrames")),

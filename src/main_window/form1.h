@@ -9,6 +9,7 @@
 #include "core/app_info.h"
 #include "core/calc.h"
 #include "core/control_set.h"
+#include "core/form_frame.h"
 #include "core/number_locale.h"
 #include "core/ports.h"
 #include "core/presets.h"
@@ -46,7 +47,7 @@ struct Form1State {
 };
 
 // The main window model: its controls, its state and every handler, with no toolkit.
-class Form1 {
+class Form1 : public FormFrame {
  public:
   Form1(NumberLocale locale, AppInfo app, Form1Ports ports);
   Form1(const Form1&) = delete;
@@ -60,17 +61,6 @@ class Form1 {
   const NumberLocale& Locale() const { return locale_; }
   const AppInfo& App() const { return app_; }
 
-  // The window itself: caption and outer position and size in twips.
-  const std::string& Caption() const { return caption_; }
-  float Left() const { return left_; }
-  float Top() const { return top_; }
-  float Width() const { return width_; }
-  float Height() const { return height_; }
-  // The host reports the real outer size (frame and menu included) before the load.
-  void SetOuterSize(float width, float height) {
-    width_ = width;
-    height_ = height;
-  }
   bool Loaded() const { return loaded_; }
 
   // Runs of calc since the window was created; tests count recalculations with it.
@@ -149,11 +139,6 @@ class Form1 {
   Form1Ports ports_;
   ControlSet controls_;
   Form1State state_;
-  std::string caption_;
-  float left_ = 0;
-  float top_ = 0;
-  float width_;
-  float height_;
   bool loaded_ = false;
   int calcRuns_ = 0;
 

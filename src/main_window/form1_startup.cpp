@@ -20,11 +20,8 @@ void Fill(Control& list, const Items& items) {
 // calc itself.
 void Form1::Form_Load() {
   if (loaded_) return;
-  // Centred by the outer size, in single precision; a screen smaller than the window gives a
-  // negative position, which is kept.
-  left_ = (ports_.screen.ScreenWidthTwips() - width_) / 2.0f;
-  top_ = (ports_.screen.ScreenHeightTwips() - height_) / 2.0f;
-  caption_ += " (Version " + app_.VersionText() + ")";
+  CenterOn(ports_.screen);
+  SetCaption(Caption() + " (Version " + app_.VersionText() + ")");
 
   state_.filmAutoCleared = 0;
   optFormat[0]->SetValue(1);
