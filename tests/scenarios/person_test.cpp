@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 #include "gui/scenario/message_watcher.h"
@@ -84,6 +85,16 @@ TEST_F(PersonTest, KeysAreKnownByTheirQtNames) {
   EXPECT_FALSE(KeyByName("left"));
   EXPECT_FALSE(KeyByName("Key_Left"));
   EXPECT_FALSE(KeyByName(""));
+}
+
+TEST_F(PersonTest, AnAccessKeyPressesItsButtonOnceItsClickIsShown) {
+  QPushButton go("&Go", &box);
+  int clicks = 0;
+  QObject::connect(&go, &QPushButton::clicked, [&] { ++clicks; });
+  go.show();
+  person.Stroke(box, Qt::Key_G, kAlt);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_FALSE(go.isDown());
 }
 
 TEST(PersonPick, ChoosesTheItemOfANarrowListWithTheMouse) {

@@ -1,7 +1,8 @@
 # Plays one scenario and checks what it printed:
 #   cmake -DPLAYER=... -DCHECKER=... -DSCENARIO=x.scenario -DOUT=dir -P run_scenario.cmake
 # Beside x.scenario, x.expect.json holds one JSON value per dump (only the fields that matter),
-# and x.expect.stderr, when present, the message the player must stop with (exit status 2).
+# x.expect.stderr, when present, the message the player must stop with (exit status 2), and
+# x.reg, when present, the registry file the program starts with (a copy is played on).
 get_filename_component(dir "${SCENARIO}" DIRECTORY)
 get_filename_component(name "${SCENARIO}" NAME_WE)
 set(expect "${dir}/${name}.expect.json")
@@ -9,7 +10,12 @@ set(expectStderr "${dir}/${name}.expect.stderr")
 file(MAKE_DIRECTORY "${OUT}")
 set(printed "${OUT}/${name}.dumps")
 
-execute_process(COMMAND "${PLAYER}" "${SCENARIO}"
+set(options "")
+if(EXISTS "${dir}/${name}.reg")
+  file(COPY_FILE "${dir}/${name}.reg" "${OUT}/${name}.reg")
+  set(options --settings "${OUT}/${name}.reg")
+endif()
+execute_process(COMMAND "${PLAYER}" ${options} "${SCENARIO}"
                 OUTPUT_FILE "${printed}" ERROR_VARIABLE stderr RESULT_VARIABLE status)
 if(EXISTS "${expectStderr}")
   file(READ "${expectStderr}" wanted)

@@ -1,5 +1,6 @@
 #include "gui/scenario/person.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QMenu>
@@ -7,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTest>
+#include <algorithm>
 #include <string>
 
 #include "gui/scenario/scenario_script.h"
@@ -41,6 +43,18 @@ QString TextOfKey(Qt::Key key, int held) {
   if (ascii == 0) return {};
   const QChar c = QChar::fromLatin1(ascii);
   return (held & kShift) != 0 ? QString(c.toUpper()) : QString(c);
+}
+
+// A button pressed by its access key shows itself pushed in for a moment and only then clicks.
+void AwaitAnimatedClicks() {
+  const auto anyDown = [] {
+    const QWidgetList widgets = QApplication::allWidgets();
+    return std::any_of(widgets.begin(), widgets.end(), [](QWidget* w) {
+      const auto* button = qobject_cast<QAbstractButton*>(w);
+      return button != nullptr && button->isDown();
+    });
+  };
+  if (anyDown()) (void)QTest::qWaitFor([&] { return !anyDown(); }, 2000);
 }
 
 }  // namespace
@@ -114,6 +128,7 @@ void Person::Stroke(QWidget& target, Qt::Key key, int mask) {
   if (now == nullptr) now = alive;
   if (now != nullptr) Key(*now, key, text, false, QtModifiers(held_));
   if (now != nullptr) ReleaseModifiers(*now, extra);
+  AwaitAnimatedClicks();
 }
 
 void Person::Type(QWidget& target, const QString& text) {
@@ -126,6 +141,7 @@ void Person::Type(QWidget& target, const QString& text) {
     if (QWidget* focus = QApplication::focusWidget()) to = focus;
     if (to == nullptr) return;
     Key(*to, key, keyText, false, QtModifiers(held_));
+    AwaitAnimatedClicks();
   }
 }
 
