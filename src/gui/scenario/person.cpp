@@ -16,14 +16,14 @@
 namespace quillbit::scenario {
 namespace {
 
-struct ModifierKeySpec {
+struct ModifierKeyEntry {
   int bit;
   Qt::Key key;
   Qt::KeyboardModifier flag;
 };
 
 // In the order a person presses them; released the other way round.
-constexpr ModifierKeySpec kModifierKeys[] = {
+constexpr ModifierKeyEntry kModifierKeys[] = {
     {kShift, Qt::Key_Shift, Qt::ShiftModifier},
     {kCtrl, Qt::Key_Control, Qt::ControlModifier},
     {kAlt, Qt::Key_Alt, Qt::AltModifier},
@@ -61,8 +61,8 @@ void AwaitAnimatedClicks() {
 
 Qt::KeyboardModifiers QtModifiers(int mask) {
   Qt::KeyboardModifiers mods;
-  for (const ModifierKeySpec& spec : kModifierKeys) {
-    if ((mask & spec.bit) != 0) mods |= spec.flag;
+  for (const ModifierKeyEntry& entry : kModifierKeys) {
+    if ((mask & entry.bit) != 0) mods |= entry.flag;
   }
   return mods;
 }
@@ -84,19 +84,19 @@ void Person::Key(QWidget& target, int key, const QString& text, bool press,
 // A modifier key's own press carries the modifiers held before it, its release those held until
 // then, as the window system reports them.
 void Person::ModifierKey(QWidget& target, int bit, bool press) {
-  for (const ModifierKeySpec& spec : kModifierKeys) {
-    if (spec.bit != bit) continue;
+  for (const ModifierKeyEntry& entry : kModifierKeys) {
+    if (entry.bit != bit) continue;
     const Qt::KeyboardModifiers before = QtModifiers(held_);
     held_ = press ? (held_ | bit) : (held_ & ~bit);
-    Key(target, spec.key, QString(), press, before);
+    Key(target, entry.key, QString(), press, before);
   }
 }
 
 void Person::PressModifiers(QWidget& target, int mask) {
   const QPointer<QWidget> alive(&target);
-  for (const ModifierKeySpec& spec : kModifierKeys) {
-    if ((mask & spec.bit) != 0 && (held_ & spec.bit) == 0 && alive != nullptr)
-      ModifierKey(*alive, spec.bit, true);
+  for (const ModifierKeyEntry& entry : kModifierKeys) {
+    if ((mask & entry.bit) != 0 && (held_ & entry.bit) == 0 && alive != nullptr)
+      ModifierKey(*alive, entry.bit, true);
   }
 }
 
@@ -112,11 +112,11 @@ void Person::Stroke(QWidget& target, Qt::Key key, int mask) {
   const int extra = mask & ~held_;
   QPointer<QWidget> alive(&target);
   PressModifiers(target, extra);
-  for (const ModifierKeySpec& spec : kModifierKeys) {
+  for (const ModifierKeyEntry& entry : kModifierKeys) {
     // The key named is itself a modifier: pressing it is holding it.
-    if (spec.key == key) {
-      if (alive != nullptr && (held_ & spec.bit) == 0) ModifierKey(*alive, spec.bit, true);
-      if (alive != nullptr) ModifierKey(*alive, spec.bit, false);
+    if (entry.key == key) {
+      if (alive != nullptr && (held_ & entry.bit) == 0) ModifierKey(*alive, entry.bit, true);
+      if (alive != nullptr) ModifierKey(*alive, entry.bit, false);
       if (alive != nullptr) ReleaseModifiers(*alive, extra);
       return;
     }

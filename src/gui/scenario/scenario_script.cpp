@@ -16,14 +16,14 @@ enum class Shape {
   Window,      // "main" or "about"
 };
 
-struct VerbSpec {
+struct VerbForm {
   std::string_view word;
   Verb verb;
   Shape shape;
   std::string_view operand;  // what the first word names, for messages
 };
 
-constexpr VerbSpec kVerbs[] = {
+constexpr VerbForm kVerbs[] = {
     {"store", Verb::Store, Shape::NameText, "value name"},
     {"store-dword", Verb::StoreDword, Shape::NameNumber, "value name"},
     {"start", Verb::Start, Shape::Bare, ""},
@@ -38,12 +38,12 @@ constexpr VerbSpec kVerbs[] = {
     {"dump", Verb::Dump, Shape::Bare, ""},
 };
 
-struct ModifierSpec {
+struct ModifierWord {
   std::string_view word;
   int mask;
 };
 
-constexpr ModifierSpec kModifiers[] = {{"shift", kShift}, {"ctrl", kCtrl}, {"alt", kAlt}};
+constexpr ModifierWord kModifiers[] = {{"shift", kShift}, {"ctrl", kCtrl}, {"alt", kAlt}};
 
 bool IsBlank(char c) {
   return c == ' ' || c == '\t';
@@ -88,15 +88,15 @@ std::string Quoted(std::string_view text) {
 }
 
 // Fills `command` from the words after the verb; returns an error message or "".
-std::string ReadOperands(const VerbSpec& spec, std::string_view rest, Command& command) {
-  const std::string verb(spec.word);
-  switch (spec.shape) {
+std::string ReadOperands(const VerbForm& form, std::string_view rest, Command& command) {
+  const std::string verb(form.word);
+  switch (form.shape) {
     case Shape::Bare:
       if (!Words(rest).empty()) return "unexpected text after " + verb;
       return {};
     case Shape::NameText: {
       const auto [name, raw] = SplitFirst(rest);
-      if (name.empty()) return verb + " needs a " + std::string(spec.operand);
+      if (name.empty()) return verb + " needs a " + std::string(form.operand);
       command.target = name;
       command.text = UnescapeText(raw);
       return {};
@@ -177,9 +177,9 @@ std::optional<int> ParseModifiers(std::string_view text) {
     const size_t plus = text.find('+');
     const std::string_view part = text.substr(0, plus);
     bool known = false;
-    for (const ModifierSpec& spec : kModifiers) {
-      if (spec.word == part) {
-        mask |= spec.mask;
+    for (const ModifierWord& modifier : kModifiers) {
+      if (modifier.word == part) {
+        mask |= modifier.mask;
         known = true;
       }
     }
@@ -219,16 +219,16 @@ Script ParseScript(std::string_view source) {
     line.remove_prefix(first);
 
     const auto [word, rest] = SplitFirst(line);
-    const VerbSpec* spec = nullptr;
-    for (const VerbSpec& candidate : kVerbs) {
-      if (candidate.word == word) spec = &candidate;
+    const VerbForm* form = nullptr;
+    for (const VerbForm& candidate : kVerbs) {
+      if (candidate.word == word) form = &candidate;
     }
-    if (spec == nullptr) {
+    if (form == nullptr) {
       script.error = ScriptError{number, "unknown command " + Quoted(word)};
       return script;
     }
-    Command command{.verb = spec->verb, .line = number};
-    std::string problem = ReadOperands(*spec, rest, command);
+    Command command{.verb = form->verb, .line = number};
+    std::string problem = ReadOperands(*form, rest, command);
     if (!problem.empty()) {
       script.error = ScriptError{number, std::move(problem)};
       return script;
