@@ -1,18 +1,11 @@
 #include "gui/about_window.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QScreen>
-#include <QStyle>
 
 #include "about/frm_about_layout.h"
-#include "gui/twips.h"
 
 namespace quillbit {
 namespace {
-
-// The window manager's frame is unknown until the window is mapped; a thin border stands in.
-constexpr int kFrameBorderPixels = 4;
 
 // A fixed dialog frame: caption and close box, no minimize or maximize box, no resizing.
 constexpr Qt::WindowFlags kDialogFrame =
@@ -34,6 +27,7 @@ AboutDialog::AboutDialog(const AppInfo& app, const AboutLinks& links, const Abou
                           .registry = services.registry,
                           .host = *this},
             std::move(installedSysInfo)),
+      frameLink_(*this, form_, [this] { form_.Unload(); }),
       closed_(std::move(closed)) {
   setObjectName("frmAbout");
   setModal(false);
@@ -52,28 +46,12 @@ AboutDialog::~AboutDialog() {
 }
 
 QSize AboutDialog::ClientSizePixels() const {
-  const double dpi = logicalDpiX();
-  return {TwipsToPixels(kFrmAboutClientWidth, dpi), TwipsToPixels(kFrmAboutClientHeight, dpi)};
-}
-
-void AboutDialog::ReportOuterSize() {
-  const double dpi = logicalDpiX();
-  const QSize client = ClientSizePixels();
-  const int caption = style()->pixelMetric(QStyle::PM_TitleBarHeight);
-  form_.SetOuterSize(
-      static_cast<float>(PixelsToTwips(client.width() + 2 * kFrameBorderPixels, dpi)),
-      static_cast<float>(PixelsToTwips(client.height() + caption + 2 * kFrameBorderPixels, dpi)));
+  return frameLink_.ClientPixels(kFrmAboutClientWidth, kFrmAboutClientHeight);
 }
 
 void AboutDialog::Show() {
-  ReportOuterSize();
-  form_.Form_Load();
-  if (unloaded_) return;
-  setWindowTitle(QString::fromStdString(form_.Caption()));
-  const double dpi = logicalDpiX();
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  const QPoint origin = screen != nullptr ? screen->geometry().topLeft() : QPoint();
-  move(origin + QPoint(TwipsToPixels(form_.Left(), dpi), TwipsToPixels(form_.Top(), dpi)));
+  frameLink_.ReportOuterSize(ClientSizePixels(), 0);
+  if (!frameLink_.Load([this] { form_.Form_Load(); })) return;
   show();
   activateWindow();
   if (QWidget* first = view_->FirstFocusable()) first->setFocus(Qt::OtherFocusReason);
@@ -86,18 +64,12 @@ void AboutDialog::BringToFront() {
 }
 
 void AboutDialog::WindowUnloaded() {
-  unloaded_ = true;
-  if (!closing_) close();
+  frameLink_.ModelUnloaded();
 }
 
 void AboutDialog::closeEvent(QCloseEvent* event) {
   // The close box unloads the model as cmdOK does; nothing refuses the close.
-  if (!unloaded_ && !closing_) {
-    closing_ = true;
-    form_.Unload();
-    closing_ = false;
-    unloaded_ = true;
-  }
+  frameLink_.Closing();
   event->accept();
   if (closed_) std::exchange(closed_, nullptr)();
 }

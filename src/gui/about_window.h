@@ -9,6 +9,7 @@
 #include "about/about_window_slot.h"
 #include "about/frm_about.h"
 #include "gui/form_view.h"
+#include "gui/form_window.h"
 #include "gui/qt_host.h"
 
 namespace quillbit {
@@ -47,15 +48,13 @@ class AboutDialog : public QDialog, public AboutWindow, public AboutWindowHost {
 
  private:
   QSize ClientSizePixels() const;
-  void ReportOuterSize();
 
   QtMessageBox messages_;
   QtScreen screen_;
   frmAbout form_;
   std::unique_ptr<FormView> view_;
+  FormWindow frameLink_;
   std::function<void()> closed_;
-  bool unloaded_ = false;
-  bool closing_ = false;
 };
 
 // Makes the About windows for the run's AboutWindowSlot.

@@ -1,13 +1,9 @@
 #include "gui/main_window.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QMenuBar>
-#include <QScreen>
-#include <QStyle>
 
-#include "gui/twips.h"
 #include "main_window/form1_layout.h"
 
 // The icon lives in a static library; its resources must be registered by hand.
@@ -16,12 +12,6 @@ static void RegisterResources() {
 }
 
 namespace quillbit {
-namespace {
-
-// The window manager's frame is unknown until the window is mapped; a thin border stands in.
-constexpr int kFrameBorderPixels = 4;
-
-}  // namespace
 
 MainWindow::MainWindow(NumberLocale locale, AppInfo app, SettingsStore& settings,
                        AboutWindowSlot* about)
@@ -30,6 +20,7 @@ MainWindow::MainWindow(NumberLocale locale, AppInfo app, SettingsStore& settings
       form_(std::move(locale), std::move(app),
             Form1Ports{
                 .messages = messages_, .screen = screen_, .settings = settings, .host = *this}),
+      frameLink_(*this, form_, [this] { form_.Unload(); }),
       surface_(new QWidget(this)) {
   RegisterResources();
   setObjectName("Form1");
@@ -53,30 +44,12 @@ MainWindow::~MainWindow() {
 }
 
 QSize MainWindow::ClientSizePixels() const {
-  const double dpi = logicalDpiX();
-  return {TwipsToPixels(kForm1ClientWidth, dpi), TwipsToPixels(kForm1ClientHeight, dpi)};
-}
-
-void MainWindow::ReportOuterSize() {
-  const double dpi = logicalDpiX();
-  const QSize client = ClientSizePixels();
-  const int caption = style()->pixelMetric(QStyle::PM_TitleBarHeight);
-  const int width = client.width() + 2 * kFrameBorderPixels;
-  const int height =
-      client.height() + menuBar()->sizeHint().height() + caption + 2 * kFrameBorderPixels;
-  form_.SetOuterSize(static_cast<float>(PixelsToTwips(width, dpi)),
-                     static_cast<float>(PixelsToTwips(height, dpi)));
+  return frameLink_.ClientPixels(kForm1ClientWidth, kForm1ClientHeight);
 }
 
 void MainWindow::Start() {
-  ReportOuterSize();
-  form_.Form_Load();
-  if (unloaded_) return;
-  setWindowTitle(QString::fromStdString(form_.Caption()));
-  const double dpi = logicalDpiX();
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  const QPoint origin = screen != nullptr ? screen->geometry().topLeft() : QPoint();
-  move(origin + QPoint(TwipsToPixels(form_.Left(), dpi), TwipsToPixels(form_.Top(), dpi)));
+  frameLink_.ReportOuterSize(ClientSizePixels(), menuBar()->sizeHint().height());
+  if (!frameLink_.Load([this] { form_.Form_Load(); })) return;
   show();
   if (QWidget* first = view_->FirstFocusable()) first->setFocus(Qt::OtherFocusReason);
 }
@@ -87,18 +60,12 @@ void MainWindow::ShowAboutWindow() {
 }
 
 void MainWindow::WindowUnloaded() {
-  unloaded_ = true;
-  if (!closing_) close();
+  frameLink_.ModelUnloaded();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   // Every close saves through the model and is never refused.
-  if (!unloaded_ && !closing_) {
-    closing_ = true;
-    form_.Unload();
-    closing_ = false;
-    unloaded_ = true;
-  }
+  frameLink_.Closing();
   event->accept();
 }
 

@@ -5,6 +5,7 @@
 
 #include "about/about_window_slot.h"
 #include "gui/form_view.h"
+#include "gui/form_window.h"
 #include "gui/key_preview.h"
 #include "gui/qt_host.h"
 #include "main_window/form1.h"
@@ -36,17 +37,15 @@ class MainWindow : public QMainWindow, public MainWindowHost {
 
  private:
   QSize ClientSizePixels() const;
-  void ReportOuterSize();
 
   QtMessageBox messages_;
   QtScreen screen_;
   AboutWindowSlot* about_;
   Form1 form_;
+  FormWindow frameLink_;
   QWidget* surface_;
   std::unique_ptr<FormView> view_;
   std::unique_ptr<KeyPreview> keyPreview_;
-  bool unloaded_ = false;
-  bool closing_ = false;
 };
 
 }  // namespace quillbit
