@@ -144,12 +144,20 @@ bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
         host->parentWidget() != nullptr && host->parentWidget()->window() == window_;
     if (!listPopup) return false;
   }
-  // Qt hands an unhandled key on to the parents; only the first delivery counts.
-  QWidget* focus = host->focusWidget();
-  if (receiver != (focus != nullptr ? focus : host)) return false;
-
+  // Qt hands an unhandled key on to the parents; only the first delivery counts. Alt alone
+  // gives the menu bar the focus before its release, which still goes first to where the
+  // press went.
   const auto& key = static_cast<const QKeyEvent&>(*event);
   const bool press = event->type() == QEvent::KeyPress;
+  QWidget* focus = host->focusWidget();
+  const bool first =
+      receiver == (focus != nullptr ? focus : host) || (!press && receiver == lastPressReceiver_);
+  if (!first) return false;
+  if (press) {
+    lastPressReceiver_ = receiver;
+  } else {
+    lastPressReceiver_ = nullptr;
+  }
   if (!press && key.isAutoRepeat()) return false;
   const int code = VirtualKeyCode(key.key(), key.modifiers());
   const int mask = ModifierMask(key);

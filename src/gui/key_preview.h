@@ -34,6 +34,7 @@ class KeyPreview : public QObject {
  private:
   QPointer<QWidget> window_;
   FormView& view_;
+  QPointer<QWidget> lastPressReceiver_;
 };
 
 }  // namespace quillbit

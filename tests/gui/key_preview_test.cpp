@@ -141,6 +141,14 @@ TEST_F(KeyPreviewTest, HoldingAKeyRepeatsKeyDownsAndReleasesOnce) {
   EXPECT_EQ(log, (Log{"down 39 0", "down 39 0", "down 39 0", "up 39 0"}));
 }
 
+TEST_F(KeyPreviewTest, AltAloneIsReleasedThoughTheMenuBarTakesTheFocus) {
+  QWidget* frames = widget("txtFrames");
+  frames->setFocus();
+  QTest::keyPress(frames, Qt::Key_Alt);
+  QTest::keyRelease(frames, Qt::Key_Alt);
+  EXPECT_EQ(log, (Log{"down 18 4", "up 18 0"}));
+}
+
 TEST_F(KeyPreviewTest, SeesKeysInReadOnlyBoxes) {
   QWidget* fps = widget("txtFPS");
   fps->setFocus();
