@@ -30,10 +30,10 @@ TEST(ScenarioDump, ControlsCarryTheFieldsOfTheirKind) {
            .selected = false},
           {.name = "cmbSub", .text = "MB", .color = "#000000", .items = {{"KB", "MB"}}},
       }};
-  s.state = StateView{.bytes_cush = 125829120,
-                      .bytes_m2v = 4273073230.7692308,
-                      .palNoteShown = true,
-                      .filmAutoCleared = 1};
+  s.state = Form1State{.bytes_cush = 125829120,
+                       .bytes_m2v = 4273073230.7692308,
+                       .palNoteShown = true,
+                       .filmAutoCleared = 1};
   s.calcRuns = 12;
   s.messages = {{"Quillbit", "Note: \"Single Pass VBR\" does not work well with PAL"}};
   s.opened = {"mailto:quillbit@example.org"};

@@ -36,7 +36,7 @@ void WriteWindow(JsonWriter& json, const char* key, const std::optional<WindowVi
   json.EndObject();
 }
 
-void WriteState(JsonWriter& json, const std::optional<StateView>& state) {
+void WriteState(JsonWriter& json, const std::optional<Form1State>& state) {
   json.Key("state");
   if (!state) {
     json.Null();

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/setting_value.h"
+#include "main_window/form1.h"
 
 namespace quillbit::scenario {
 
@@ -27,19 +28,6 @@ struct WindowView {
   std::vector<ControlView> controls;
 };
 
-// The main window state, which no control shows.
-struct StateView {
-  double bytes_aud = 0;
-  double bytes_sub = 0;
-  double bytes_cush = 0;
-  double bytes_dest = 0;
-  double bytes_sampsize = 0;
-  double bytes_m2v = 0;
-  bool shiftHeld = false;
-  bool palNoteShown = false;
-  int filmAutoCleared = 0;
-};
-
 struct MessageView {
   std::string caption;
   std::string text;
@@ -54,7 +42,7 @@ struct StoredView {
 struct Snapshot {
   std::optional<WindowView> main;   // none once closed, or before the start
   std::optional<WindowView> about;  // none unless open
-  std::optional<StateView> state;   // none before the first start
+  std::optional<Form1State> state;  // none before the first start
   int calcRuns = 0;
   std::vector<MessageView> messages;
   std::vector<std::string> opened;

@@ -307,16 +307,7 @@ void Player::Dump() {
   if (const std::optional<Window> about = AboutShown())
     snapshot.about = ReadWindow(*about->widget, *about->view);
   if (main_ != nullptr) {
-    const Form1State& s = main_->Model().State();
-    snapshot.state = StateView{.bytes_aud = s.bytes_aud,
-                               .bytes_sub = s.bytes_sub,
-                               .bytes_cush = s.bytes_cush,
-                               .bytes_dest = s.bytes_dest,
-                               .bytes_sampsize = s.bytes_sampsize,
-                               .bytes_m2v = s.bytes_m2v,
-                               .shiftHeld = s.shiftHeld,
-                               .palNoteShown = s.palNoteShown,
-                               .filmAutoCleared = s.filmAutoCleared};
+    snapshot.state = main_->Model().State();
     snapshot.calcRuns = main_->Model().CalcRuns();
   }
   snapshot.messages = messages_.Messages();
