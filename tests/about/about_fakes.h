@@ -14,6 +14,7 @@
 #include "about/frm_about.h"
 #include "core/ports.h"
 #include "settings/registry_port.h"
+#include "tests/support/port_fakes.h"
 
 namespace quillbit::testing_support {
 
@@ -141,18 +142,6 @@ class FakePrograms : public StartProgramPort {
   std::vector<std::string> started;
 };
 
-class RecordingMessages : public MessageBoxPort {
- public:
-  struct Shown {
-    std::string caption;
-    std::string text;
-  };
-  void ShowMessage(std::string_view caption, std::string_view text) override {
-    shown.push_back({std::string(caption), std::string(text)});
-  }
-  std::vector<Shown> shown;
-};
-
 class RecordingOpener : public OpenTargetPort {
  public:
   bool Open(std::string_view target) override {
@@ -161,18 +150,6 @@ class RecordingOpener : public OpenTargetPort {
   }
   std::vector<std::string> targets;
   bool result = true;
-};
-
-class FixedScreen : public ScreenPort {
- public:
-  float ScreenWidthTwips() const override {
-    if (onQuery) onQuery();
-    return width;
-  }
-  float ScreenHeightTwips() const override { return height; }
-  float width = 1920 * 15;
-  float height = 1080 * 15;
-  std::function<void()> onQuery;
 };
 
 class RecordingAboutHost : public AboutWindowHost {

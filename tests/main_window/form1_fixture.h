@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "main_window/form1.h"
+#include "tests/support/port_fakes.h"
 
 namespace quillbit::testing_support {
 
@@ -52,31 +53,6 @@ class MapSettings : public SettingsStore {
   std::map<std::string, SettingValue, std::less<>> values;
   std::map<std::string, int, std::less<>> reads;
   std::vector<std::string> log;
-};
-
-class RecordingMessages : public MessageBoxPort {
- public:
-  struct Shown {
-    std::string caption;
-    std::string text;
-  };
-  void ShowMessage(std::string_view caption, std::string_view text) override {
-    shown.push_back({std::string(caption), std::string(text)});
-    if (onShow) onShow();
-  }
-  std::vector<Shown> shown;
-  std::function<void()> onShow;
-};
-
-class FixedScreen : public ScreenPort {
- public:
-  FixedScreen(float width, float height) : width_(width), height_(height) {}
-  float ScreenWidthTwips() const override { return width_; }
-  float ScreenHeightTwips() const override { return height_; }
-
- private:
-  float width_;
-  float height_;
 };
 
 class RecordingHost : public MainWindowHost {
