@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "settings/registry_text.h"
 #include "tests/settings/temp_folder.h"
@@ -16,6 +18,29 @@ constexpr std::string_view kKey = "SOFTWARE\\Tormelund\\Quillbit";
 
 const std::uint8_t* Bytes(std::string_view text) {
   return reinterpret_cast<const std::uint8_t*>(text.data());
+}
+
+// Runs `body` as a user who, unlike root, is bound by file permissions: directly for an
+// ordinary user, and for root in a child process that gives the folder to "nobody" and becomes it.
+void AsOrdinaryUser(const std::string& folder, const std::function<void()>& body) {
+  if (::geteuid() != 0) {
+    body();
+    return;
+  }
+  const pid_t child = ::fork();
+  if (child == 0) {
+    constexpr uid_t kNobody = 65534;
+    if (::chown(folder.c_str(), kNobody, kNobody) != 0 || ::setgid(kNobody) != 0 ||
+        ::setuid(kNobody) != 0) {
+      ::_exit(2);
+    }
+    body();
+    ::_exit(testing::Test::HasFailure() ? 1 : 0);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "failed as an ordinary user (2: could not become one)";
 }
 
 class RegistryFileTest : public testing::Test {
@@ -222,15 +247,16 @@ TEST_F(RegistryFileTest, AFolderInPlaceOfTheFileIsNeitherReadNorReplaced) {
 }
 
 TEST_F(RegistryFileTest, AFileThatCannotBeReadIsNeverOverwritten) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
-  RegistryFile registry(FilePath());
-  const RegHandle key = Create(registry);
-  ASSERT_EQ(registry.SetValueEx(key, "keep", REG_SZ, Bytes("me"), 2), ERROR_SUCCESS);
-  const std::string before = ReadWholeFile(FilePath());
-  ::chmod(FilePath().c_str(), 0);
-  EXPECT_NE(registry.SetValueEx(key, "v", REG_SZ, Bytes("x"), 1), ERROR_SUCCESS);
-  ::chmod(FilePath().c_str(), 0600);
-  EXPECT_EQ(ReadWholeFile(FilePath()), before);
+  AsOrdinaryUser(folder_.Path(), [this] {
+    RegistryFile registry(FilePath());
+    const RegHandle key = Create(registry);
+    ASSERT_EQ(registry.SetValueEx(key, "keep", REG_SZ, Bytes("me"), 2), ERROR_SUCCESS);
+    const std::string before = ReadWholeFile(FilePath());
+    ::chmod(FilePath().c_str(), 0);
+    EXPECT_NE(registry.SetValueEx(key, "v", REG_SZ, Bytes("x"), 1), ERROR_SUCCESS);
+    ::chmod(FilePath().c_str(), 0600);
+    EXPECT_EQ(ReadWholeFile(FilePath()), before);
+  });
 }
 
 TEST_F(RegistryFileTest, AFolderThatCannotBeWrittenLosesWritesButStillReads) {
@@ -247,15 +273,16 @@ TEST_F(RegistryFileTest, AFolderThatCannotBeWrittenLosesWritesButStillReads) {
 }
 
 TEST_F(RegistryFileTest, AReadOnlyFolderLosesWritesSilently) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
-  RegistryFile registry(FilePath());
-  const RegHandle key = Create(registry);
-  ASSERT_EQ(registry.SetValueEx(key, "keep", REG_SZ, Bytes("me"), 2), ERROR_SUCCESS);
-  const std::string folder = folder_.Path() + "/config/quillbit";
-  ::chmod(folder.c_str(), 0500);
-  EXPECT_NE(registry.SetValueEx(key, "v", REG_SZ, Bytes("x"), 1), ERROR_SUCCESS);
-  EXPECT_EQ(Query(registry, key, "keep"), "me");
-  ::chmod(folder.c_str(), 0700);
+  AsOrdinaryUser(folder_.Path(), [this] {
+    RegistryFile registry(FilePath());
+    const RegHandle key = Create(registry);
+    ASSERT_EQ(registry.SetValueEx(key, "keep", REG_SZ, Bytes("me"), 2), ERROR_SUCCESS);
+    const std::string folder = folder_.Path() + "/config/quillbit";
+    ::chmod(folder.c_str(), 0500);
+    EXPECT_NE(registry.SetValueEx(key, "v", REG_SZ, Bytes("x"), 1), ERROR_SUCCESS);
+    EXPECT_EQ(Query(registry, key, "keep"), "me");
+    ::chmod(folder.c_str(), 0700);
+  });
 }
 
 TEST_F(RegistryFileTest, NoPathMeansNothingIsStored) {
