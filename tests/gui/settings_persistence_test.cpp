@@ -10,10 +10,10 @@
 #include <QTimer>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 #include "gui/main_window.h"
 #include "gui/settings_factory.h"
+#include "tests/support/temp_folder.h"
 
 namespace quillbit {
 namespace {
@@ -29,10 +29,7 @@ class SettingsPersistence : public ::testing::Test {
       }
     });
     dismisser_.start(5);
-    std::string pattern = (std::filesystem::temp_directory_path() / "quillbit-gui-XXXXXX").string();
-    config_ = ::mkdtemp(pattern.data());
   }
-  ~SettingsPersistence() override { std::filesystem::remove_all(config_); }
 
   // One run of the program: load and show, let `use` act on it, then close by the close box.
   template <typename Use>
@@ -81,7 +78,8 @@ class SettingsPersistence : public ::testing::Test {
 
   std::string RegistryPath() const { return config_ + "/quillbit/registry.reg"; }
 
-  std::string config_;
+  TempFolder folder_;
+  const std::string config_ = folder_.Path();
   QTimer dismisser_;
   int messages_ = 0;
 };
@@ -111,9 +109,9 @@ TEST_F(SettingsPersistence, WhatIsLeftOnCloseIsThereAtTheNextStart) {
 
 TEST_F(SettingsPersistence, ACorruptFileOpensWithDefaultsAndIsReplacedOnClose) {
   std::filesystem::create_directories(config_ + "/quillbit");
-  std::ofstream(RegistryPath(), std::ios::binary)
-      << std::string("\0\xff\xfe[HKEY_LOCAL_MACHINE\\SOFTWARE\n\"x=\n", 32)
-      << std::string(5000, '[');
+  WriteWholeFile(
+      RegistryPath(),
+      std::string("\0\xff\xfe[HKEY_LOCAL_MACHINE\\SOFTWARE\n\"x=\n", 32) + std::string(5000, '['));
   Run([](MainWindow& window) {
     ExpectFirstRun(window);
     Type(window, "txtFrames", "500");
@@ -124,7 +122,7 @@ TEST_F(SettingsPersistence, ACorruptFileOpensWithDefaultsAndIsReplacedOnClose) {
 
 TEST_F(SettingsPersistence, AFolderThatCannotBeWrittenLosesTheSettingsSilently) {
   // A file where the folder should be stops the save even for root.
-  std::ofstream(config_ + "/quillbit") << "not a folder";
+  WriteWholeFile(config_ + "/quillbit", "not a folder");
   Run([](MainWindow& window) {
     ExpectFirstRun(window);
     Type(window, "txtFrames", "500");

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "settings/registry_file.h"
-#include "tests/settings/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace quillbit {
 namespace {

@@ -12,7 +12,7 @@
 #include "settings/registry_file.h"
 #include "settings/registry_settings_store.h"
 #include "settings/registry_text.h"
-#include "tests/settings/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace quillbit {
 namespace {

@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "settings/registry_text.h"
-#include "tests/settings/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace quillbit {
 namespace {
