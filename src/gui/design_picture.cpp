@@ -13,8 +13,10 @@ static void RegisterPictureResources() {
 namespace quillbit {
 namespace {
 
+constexpr const char* kIconResource = ":/icons/quillbit.png";
+
 constexpr std::pair<std::string_view, const char*> kPictures[] = {
-    {kAboutIconPicture, ":/icons/quillbit.png"},
+    {kAboutIconPicture, kIconResource},
 };
 
 }  // namespace
@@ -25,6 +27,11 @@ QPixmap DesignPicture(std::string_view name) {
     if (picture == name) return QPixmap(QString::fromLatin1(resource));
   }
   return {};
+}
+
+QIcon ApplicationIcon() {
+  RegisterPictureResources();
+  return QIcon(QString::fromLatin1(kIconResource));
 }
 
 }  // namespace quillbit

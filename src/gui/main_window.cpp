@@ -1,15 +1,10 @@
 #include "gui/main_window.h"
 
 #include <QCloseEvent>
-#include <QIcon>
 #include <QMenuBar>
 
+#include "gui/design_picture.h"
 #include "main_window/form1_layout.h"
-
-// The icon lives in a static library; its resources must be registered by hand.
-static void RegisterResources() {
-  Q_INIT_RESOURCE(quillbit);
-}
 
 namespace quillbit {
 
@@ -22,9 +17,8 @@ MainWindow::MainWindow(NumberLocale locale, AppInfo app, SettingsStore& settings
                 .messages = messages_, .screen = screen_, .settings = settings, .host = *this}),
       frameLink_(*this, form_, [this] { form_.Unload(); }),
       surface_(new QWidget(this)) {
-  RegisterResources();
   setObjectName("Form1");
-  setWindowIcon(QIcon(QStringLiteral(":/icons/quillbit.png")));
+  setWindowIcon(ApplicationIcon());
   surface_->setObjectName("Form1Client");
   setCentralWidget(surface_);
   view_ = std::make_unique<FormView>(form_.Controls(), *surface_, menuBar());
