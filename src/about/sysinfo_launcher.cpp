@@ -19,7 +19,8 @@ class OpenKey {
   RegHandle key_;
 };
 
-void AppendHexBytes(std::string& text, std::string_view bytes) {
+// The bytes as one number, most significant first, two capital hex digits each.
+void AppendHexNumber(std::string& text, std::string_view bytes) {
   static constexpr char kDigits[] = "0123456789ABCDEF";
   for (auto it = bytes.rbegin(); it != bytes.rend(); ++it) {
     const auto byte = static_cast<unsigned char>(*it);
@@ -37,11 +38,11 @@ bool IsUsablePath(std::string_view path) {
 std::optional<std::string> FindSysInfo(const SysInfoPorts& ports,
                                        std::span<const std::string> installed) {
   std::string path;
-  if (GetKeyValue(ports.registry, HKEY_LOCAL_MACHINE, kSysInfoPathKey, kSysInfoPathValue, path))
+  if (GetKeyValue(ports.registry, Hive::LocalMachine, kSysInfoPathKey, kSysInfoPathValue, path))
     return path;
   if (std::string program = FindInstalledProgram(ports.files, installed); !program.empty())
     return program;
-  if (!GetKeyValue(ports.registry, HKEY_LOCAL_MACHINE, kSysInfoFolderKey, kSysInfoFolderValue,
+  if (!GetKeyValue(ports.registry, Hive::LocalMachine, kSysInfoFolderKey, kSysInfoFolderValue,
                    path))
     return std::nullopt;
   path += kSysInfoProgramName;
@@ -54,7 +55,7 @@ std::optional<std::string> FindSysInfo(const SysInfoPorts& ports,
 bool GetKeyValue(RegistryPort& registry, RegHandle KeyRoot, std::string_view KeyName,
                  std::string_view SubKeyRef, std::string& KeyVal) {
   RegHandle handle = 0;
-  if (registry.OpenKeyEx(KeyRoot, KeyName, 0, kSysInfoKeyAccess, handle) != ERROR_SUCCESS) {
+  if (registry.OpenKeyEx(KeyRoot, KeyName, 0, kSysInfoKeyAccess, handle) != RegStatus::Success) {
     KeyVal.clear();
     return false;
   }
@@ -64,7 +65,7 @@ bool GetKeyValue(RegistryPort& registry, RegHandle KeyRoot, std::string_view Key
   std::uint32_t type = 0;
   if (registry.QueryValueEx(key.Handle(), SubKeyRef, type,
                             reinterpret_cast<std::uint8_t*>(buffer.data()),
-                            size) != ERROR_SUCCESS) {
+                            size) != RegStatus::Success) {
     KeyVal.clear();
     return false;
   }
@@ -73,11 +74,11 @@ bool GetKeyValue(RegistryPort& registry, RegHandle KeyRoot, std::string_view Key
   if (size == 0 || size > kKeyValueBufferSize)
     throw KeyValueError("registry value of size " + std::to_string(size));
   buffer.resize(buffer[size - 1] == '\0' ? size - 1 : size);
-  if (type == REG_SZ) {
+  if (type == RegType::Text) {
     KeyVal = std::move(buffer);
-  } else if (type == REG_DWORD) {
+  } else if (type == RegType::Dword) {
     std::string text = "&h" + KeyVal;
-    AppendHexBytes(text, buffer);
+    AppendHexNumber(text, buffer);
     KeyVal = std::move(text);
   }
   return true;

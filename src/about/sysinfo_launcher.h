@@ -23,7 +23,7 @@ inline constexpr std::string_view kSysInfoUnavailable =
     "System Information Is Unavailable At This Time";
 
 // Both keys are opened with write rights as well as read rights.
-inline constexpr std::uint32_t kSysInfoKeyAccess = KEY_SPECIFIC_AND_READ;
+inline constexpr std::uint32_t kSysInfoKeyAccess = RegAccess::SpecificAndRead;
 inline constexpr std::uint32_t kKeyValueBufferSize = 1024;
 
 // System information programs a Linux desktop may have installed, in order of preference. Where

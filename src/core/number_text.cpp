@@ -46,6 +46,7 @@ class AsciiText {
   }
   const char* begin() const { return data_; }
   const char* end() const { return data_ + size_; }
+  size_t size() const { return size_; }
   char front() const { return size_ > 0 ? data_[0] : '\0'; }
 
  private:
@@ -64,6 +65,8 @@ struct Normalized {
   AsciiText ascii;
   long decimalExponent = 0;  // power of ten of the leading significant digit, if any
   bool allZero = true;
+  size_t mantissaSize = 0;  // the ASCII text before its exponent
+  long exponent = 0;        // the exponent written, clamped
 };
 
 // Most boxes hold a plain whole number: up to 15 digits with an optional sign are exact in a
@@ -126,6 +129,7 @@ bool Normalize(std::string_view text, const NumberLocale& locale, Normalized& ou
   }
   if (!seenDigit) return false;
   if (intDigits > 0) out.decimalExponent = intDigits - 1;
+  out.mantissaSize = out.ascii.size();
 
   if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
     ++i;
@@ -137,6 +141,7 @@ bool Normalize(std::string_view text, const NumberLocale& locale, Normalized& ou
       exponent = std::min(kExponentClamp, exponent * 10 + (text[i] - '0'));
     }
     if (negative) exponent = -exponent;
+    out.exponent = exponent;
     out.decimalExponent += exponent;
     out.ascii.push_back('e');
     std::array<char, 24> buf{};
@@ -164,15 +169,24 @@ std::optional<double> ParseNumber(std::string_view text, const NumberLocale& loc
     return s.front() == '-' ? -0.0 : 0.0;
   }
   // Overflow. The plain text of the largest doubles rounds up past DBL_MAX at 15 digits; such
-  // text is read back as DBL_MAX so that what the program writes it can always read. The wider
-  // reading goes through from_chars too, which, unlike strtold, ignores the C locale.
+  // text is read back as DBL_MAX so that what the program writes it can always read. Whether it
+  // is that close is judged on the number scaled down by 10^10, which a double holds with room
+  // to spare; a wider type would do it directly, but not every compiler has one.
   if (normalized.decimalExponent > 308) return std::nullopt;
-  long double wide = 0;
-  const auto [wideEnd, wideEc] = std::from_chars(s.begin(), s.end(), wide);
-  if (wideEc != std::errc() || wideEnd != s.end()) return std::nullopt;
-  const long double limit = static_cast<long double>(DBL_MAX) * (1.0L + 1e-14L);
-  if (!std::isfinite(wide) || std::fabs(wide) > limit) return std::nullopt;
-  return wide < 0 ? -DBL_MAX : DBL_MAX;
+  constexpr long kScaleDigits = 10;
+  AsciiText scaled(s.size() + 16);
+  scaled.append(s.begin(), s.begin() + normalized.mantissaSize);
+  scaled.push_back('e');
+  std::array<char, 24> digits{};
+  const auto written = std::to_chars(digits.data(), digits.data() + digits.size(),
+                                     normalized.exponent - kScaleDigits);
+  scaled.append(digits.data(), written.ptr);
+  double reduced = 0;
+  const auto [reducedEnd, reducedEc] = std::from_chars(scaled.begin(), scaled.end(), reduced);
+  if (reducedEc != std::errc() || reducedEnd != scaled.end()) return std::nullopt;
+  const double limit = DBL_MAX / std::pow(10.0, kScaleDigits) * (1.0 + 1e-14);
+  if (!std::isfinite(reduced) || std::fabs(reduced) > limit) return std::nullopt;
+  return reduced < 0 ? -DBL_MAX : DBL_MAX;
 }
 
 double NumOrZero(std::string_view text, const NumberLocale& locale) {

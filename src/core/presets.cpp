@@ -48,8 +48,8 @@ constexpr LayoutStep kMultiPassLayout[] = {
 }  // namespace
 
 std::span<const LayoutStep> MethodLayout(std::string_view methodText) {
-  if (methodText == kMethodNames[0]) return kSinglePassLayout;
-  if (methodText == kMethodNames[1]) return kBachLayout;
+  if (methodText == kMethodSinglePass) return kSinglePassLayout;
+  if (methodText == kMethodBach) return kBachLayout;
   return kMultiPassLayout;
 }
 

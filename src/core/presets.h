@@ -4,13 +4,14 @@
 #include <span>
 #include <string_view>
 
+#include "core/calc.h"
 #include "core/control.h"
 
 namespace quillbit {
 
 // The encoding methods, in the order the method list holds them.
-inline constexpr std::string_view kMethodNames[] = {"Single Pass VBR", "Single Pass (Bach Method)",
-                                                    "Multi-Pass VBR"};
+inline constexpr std::string_view kMethodNames[] = {kMethodSinglePass, kMethodBach,
+                                                    kMethodMultiPass};
 
 // Frame rates of the two TV formats, and the factor "Forced FILM" applies to either. The NTSC
 // rate is this exact double, not 29.97 and not 30000/1001.

@@ -60,7 +60,7 @@ void Form1::optFormat_Click(int /*index*/) {
       chkFF.SetValue(0);
       state_.filmAutoCleared = 1;
     }
-    if (cmbCCESet.Text() == kMethodNames[0] && !state_.palNoteShown) {
+    if (cmbCCESet.Text() == kMethodSinglePass && !state_.palNoteShown) {
       ShowPalNote();
       state_.palNoteShown = true;
     }

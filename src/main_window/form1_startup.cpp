@@ -29,7 +29,7 @@ void Form1::Form_Load() {
   optFormat_Click(0);  // whatever the two changes above already ran
 
   Fill(cmbCCESet, kMethodNames);
-  cmbCCESet.SetText(kMethodNames[0]);
+  cmbCCESet.SetText(kMethodSinglePass);
 
   for (const StartingUnit& start : kStartingUnits) {
     Control& list = controls_.Get(start.list);

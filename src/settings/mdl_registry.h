@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/setting_value.h"
 #include "settings/registry_port.h"
@@ -18,6 +20,10 @@ void WriteRegSetting(RegistryPort& registry, RegHandle hive, std::string_view pa
                      std::string_view name, std::string_view value, std::uint32_t type);
 SettingValue ReadRegSetting(RegistryPort& registry, RegHandle hive, std::string_view path,
                             std::string_view name);
+
+// The names of the key's values in the order the key keeps them; none when it cannot be opened.
+std::vector<std::string> ReadRegValueNames(RegistryPort& registry, RegHandle hive,
+                                           std::string_view path);
 
 // Handle level, on a key that is already open; the status is for the caller to ignore.
 

@@ -15,21 +15,6 @@ namespace {
 // Larger than any registry this program writes by far; a bigger file is not ours to parse.
 constexpr off_t kMaxFileSize = 16 * 1024 * 1024;
 
-std::optional<std::string_view> HiveName(RegHandle hive) {
-  switch (hive) {
-    case HKEY_CLASSES_ROOT:
-      return "HKEY_CLASSES_ROOT";
-    case HKEY_CURRENT_USER:
-      return "HKEY_CURRENT_USER";
-    case HKEY_LOCAL_MACHINE:
-      return "HKEY_LOCAL_MACHINE";
-    case HKEY_USERS:
-      return "HKEY_USERS";
-    default:
-      return std::nullopt;
-  }
-}
-
 std::string ParentFolder(const std::string& path) {
   const std::size_t slash = path.rfind('/');
   if (slash == std::string::npos) return ".";
@@ -127,7 +112,7 @@ bool RegistryFile::Save(int folder, const RegistryDocument& document) const {
 }
 
 long RegistryFile::Update(const std::function<long(RegistryDocument&, bool&)>& change) {
-  if (path_.empty()) return ERROR_ACCESS_DENIED;
+  if (path_.empty()) return RegStatus::AccessDenied;
   // Without the lock (a folder that cannot be created or opened) a change cannot be written,
   // but what needs no change still succeeds.
   const FileDescriptor folder(
@@ -135,12 +120,12 @@ long RegistryFile::Update(const std::function<long(RegistryDocument&, bool&)>& c
   const bool locked = folder.get() >= 0 && ::flock(folder.get(), LOCK_EX) == 0;
   std::optional<RegistryDocument> document = Load();
   // A file that exists but cannot be read is never replaced: that would lose what it holds.
-  if (!document) return ERROR_ACCESS_DENIED;
+  if (!document) return RegStatus::AccessDenied;
   bool changed = false;
   const long status = change(*document, changed);
-  if (status != ERROR_SUCCESS || !changed) return status;
-  if (!locked) return ERROR_ACCESS_DENIED;
-  return Save(folder.get(), *document) ? ERROR_SUCCESS : ERROR_ACCESS_DENIED;
+  if (status != RegStatus::Success || !changed) return status;
+  if (!locked) return RegStatus::AccessDenied;
+  return Save(folder.get(), *document) ? RegStatus::Success : RegStatus::AccessDenied;
 }
 
 std::optional<std::string> RegistryFile::KeyPath(RegHandle parent, std::string_view path) const {
@@ -170,37 +155,37 @@ long RegistryFile::CreateKeyEx(RegHandle hive, std::string_view path, std::uint3
                                std::uint32_t /*access*/, RegHandle& key,
                                std::uint32_t& disposition) {
   const std::optional<std::string> full = KeyPath(hive, path);
-  if (!full) return ERROR_INVALID_HANDLE;
-  if (!StorableKeyPath(*full)) return ERROR_INVALID_PARAMETER;
+  if (!full) return RegStatus::InvalidHandle;
+  if (!StorableKeyPath(*full)) return RegStatus::InvalidParameter;
   bool created = false;
   const long status = Update([&](RegistryDocument& document, bool& changed) {
     document.Create(*full, created);
     changed = created;
-    return ERROR_SUCCESS;
+    return RegStatus::Success;
   });
-  if (status != ERROR_SUCCESS) return status;
-  disposition = created ? REG_CREATED_NEW_KEY : REG_OPENED_EXISTING_KEY;
+  if (status != RegStatus::Success) return status;
+  disposition = created ? RegDisposition::CreatedNewKey : RegDisposition::OpenedExistingKey;
   key = AddHandle(*full);
-  return ERROR_SUCCESS;
+  return RegStatus::Success;
 }
 
 long RegistryFile::OpenKeyEx(RegHandle hive, std::string_view path, std::uint32_t /*options*/,
                              std::uint32_t /*access*/, RegHandle& key) {
   const std::optional<std::string> full = KeyPath(hive, path);
-  if (!full) return ERROR_INVALID_HANDLE;
+  if (!full) return RegStatus::InvalidHandle;
   const std::optional<RegistryDocument> document = Load();
-  if (!document) return ERROR_ACCESS_DENIED;
+  if (!document) return RegStatus::AccessDenied;
   const RegistryKey* found = document->Find(*full);
-  if (found == nullptr) return ERROR_FILE_NOT_FOUND;
+  if (found == nullptr) return RegStatus::FileNotFound;
   key = AddHandle(found->path);
-  return ERROR_SUCCESS;
+  return RegStatus::Success;
 }
 
 long RegistryFile::SetValueEx(RegHandle key, std::string_view name, std::uint32_t type,
                               const std::uint8_t* data, std::uint32_t size) {
   const auto open = openKeys_.find(key);
-  if (open == openKeys_.end()) return ERROR_INVALID_HANDLE;
-  if ((data == nullptr && size > 0) || !StorableValueName(name)) return ERROR_INVALID_PARAMETER;
+  if (open == openKeys_.end()) return RegStatus::InvalidHandle;
+  if ((data == nullptr && size > 0) || !StorableValueName(name)) return RegStatus::InvalidParameter;
   RegistryValue value{std::string(name), type,
                       std::string(reinterpret_cast<const char*>(data), size)};
   const std::string& keyPath = open->second;
@@ -213,35 +198,47 @@ long RegistryFile::SetValueEx(RegHandle key, std::string_view name, std::uint32_
     changed = created || existing == nullptr || existing->type != type ||
               existing->data != value.data || existing->name != value.name;
     if (changed) target.Set(std::move(value));
-    return ERROR_SUCCESS;
+    return RegStatus::Success;
   });
 }
 
 long RegistryFile::QueryValueEx(RegHandle key, std::string_view name, std::uint32_t& type,
                                 std::uint8_t* data, std::uint32_t& size) {
   const auto open = openKeys_.find(key);
-  if (open == openKeys_.end()) return ERROR_INVALID_HANDLE;
+  if (open == openKeys_.end()) return RegStatus::InvalidHandle;
   const std::optional<RegistryDocument> document = Load();
-  if (!document) return ERROR_ACCESS_DENIED;
+  if (!document) return RegStatus::AccessDenied;
   const RegistryKey* found = document->Find(open->second);
   const RegistryValue* value = found == nullptr ? nullptr : found->Find(name);
-  if (value == nullptr) return ERROR_FILE_NOT_FOUND;
+  if (value == nullptr) return RegStatus::FileNotFound;
   type = value->type;
   const auto stored = static_cast<std::uint32_t>(value->data.size());
   if (data != nullptr) {
     if (size < stored) {
       size = stored;
-      return ERROR_MORE_DATA;
+      return RegStatus::MoreData;
     }
     std::memcpy(data, value->data.data(), stored);
   }
   size = stored;
-  return ERROR_SUCCESS;
+  return RegStatus::Success;
+}
+
+long RegistryFile::EnumValue(RegHandle key, std::uint32_t index, std::string& name) {
+  const auto open = openKeys_.find(key);
+  if (open == openKeys_.end()) return RegStatus::InvalidHandle;
+  const std::optional<RegistryDocument> document = Load();
+  if (!document) return RegStatus::AccessDenied;
+  const RegistryKey* found = document->Find(open->second);
+  if (found == nullptr) return RegStatus::FileNotFound;
+  if (index >= found->values.size()) return RegStatus::NoMoreItems;
+  name = found->values[index].name;
+  return RegStatus::Success;
 }
 
 long RegistryFile::CloseKey(RegHandle key) {
-  if (HiveName(key)) return ERROR_SUCCESS;
-  return openKeys_.erase(key) == 1 ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+  if (HiveName(key)) return RegStatus::Success;
+  return openKeys_.erase(key) == 1 ? RegStatus::Success : RegStatus::InvalidHandle;
 }
 
 }  // namespace quillbit

@@ -33,6 +33,7 @@ class RegistryFile : public RegistryPort {
                   const std::uint8_t* data, std::uint32_t size) override;
   long QueryValueEx(RegHandle key, std::string_view name, std::uint32_t& type, std::uint8_t* data,
                     std::uint32_t& size) override;
+  long EnumValue(RegHandle key, std::uint32_t index, std::string& name) override;
   long CloseKey(RegHandle key) override;
 
  private:

@@ -1,38 +1,67 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace quillbit {
 
 // A registry in the shape of the advapi32 calls the settings code was written against:
-// hives and keys are handles, every call returns a status, and nothing throws.
-using RegHandle = std::uint32_t;  // 0 is no key
+// hives and keys are handles, every call returns a status, and nothing throws. The names are
+// scoped so that this header can stand beside <windows.h>, whose own names are macros.
 
-inline constexpr RegHandle HKEY_CLASSES_ROOT = 0x80000000;
-inline constexpr RegHandle HKEY_CURRENT_USER = 0x80000001;
-inline constexpr RegHandle HKEY_LOCAL_MACHINE = 0x80000002;
-inline constexpr RegHandle HKEY_USERS = 0x80000003;
+// Pointer-sized, as the platform's key handles are; 0 is no key.
+using RegHandle = std::uintptr_t;
 
-// Status codes.
-inline constexpr long ERROR_SUCCESS = 0;
-inline constexpr long ERROR_FILE_NOT_FOUND = 2;
-inline constexpr long ERROR_ACCESS_DENIED = 5;
-inline constexpr long ERROR_INVALID_HANDLE = 6;
-inline constexpr long ERROR_INVALID_PARAMETER = 87;
-inline constexpr long ERROR_MORE_DATA = 234;
+// The predefined roots, by the numbers the platform gives them.
+namespace Hive {
+inline constexpr RegHandle ClassesRoot = 0x80000000;
+inline constexpr RegHandle CurrentUser = 0x80000001;
+inline constexpr RegHandle LocalMachine = 0x80000002;
+inline constexpr RegHandle Users = 0x80000003;
+}  // namespace Hive
+
+// The hive's name as exported registry files write it ("HKEY_LOCAL_MACHINE"); none for a
+// handle that is not a hive.
+std::optional<std::string_view> HiveName(RegHandle hive);
+// "HKEY_LOCAL_MACHINE\SOFTWARE\..." for a key below a hive.
+std::string FullKeyPath(RegHandle hive, std::string_view path);
+
+// Status codes, as the platform numbers them.
+namespace RegStatus {
+inline constexpr long Success = 0;
+inline constexpr long FileNotFound = 2;
+inline constexpr long AccessDenied = 5;
+inline constexpr long InvalidHandle = 6;
+inline constexpr long InvalidParameter = 87;
+inline constexpr long MoreData = 234;
+inline constexpr long NoMoreItems = 259;
+}  // namespace RegStatus
 
 // Value types; any other code can be stored and read back as raw bytes.
-inline constexpr std::uint32_t REG_SZ = 1;
-inline constexpr std::uint32_t REG_DWORD = 4;
+namespace RegType {
+inline constexpr std::uint32_t Text = 1;
+inline constexpr std::uint32_t Binary = 3;
+inline constexpr std::uint32_t Dword = 4;
+}  // namespace RegType
 
 // Dispositions reported by CreateKeyEx.
-inline constexpr std::uint32_t REG_CREATED_NEW_KEY = 1;
-inline constexpr std::uint32_t REG_OPENED_EXISTING_KEY = 2;
+namespace RegDisposition {
+inline constexpr std::uint32_t CreatedNewKey = 1;
+inline constexpr std::uint32_t OpenedExistingKey = 2;
+}  // namespace RegDisposition
 
-// Access masks: the six specific key rights, and those with STANDARD_RIGHTS_READ.
-inline constexpr std::uint32_t KEY_SPECIFIC_RIGHTS = 0x3F;
-inline constexpr std::uint32_t KEY_SPECIFIC_AND_READ = 0x2003F;
+// Access masks: the six specific key rights, and those with the standard read right.
+namespace RegAccess {
+inline constexpr std::uint32_t SpecificRights = 0x3F;
+inline constexpr std::uint32_t SpecificAndRead = 0x2003F;
+}  // namespace RegAccess
+
+// A 32-bit value as the registry stores it: four bytes, least significant first.
+std::array<std::uint8_t, 4> DwordBytes(std::uint32_t number);
+std::uint32_t DwordFromBytes(const std::uint8_t* bytes);
 
 class RegistryPort {
  public:
@@ -48,9 +77,12 @@ class RegistryPort {
   virtual long SetValueEx(RegHandle key, std::string_view name, std::uint32_t type,
                           const std::uint8_t* data, std::uint32_t size) = 0;
   // Reports the type and byte count; with a buffer (data not null, `size` its capacity) also
-  // copies the data and sets `size` to what was copied, or fails with ERROR_MORE_DATA.
+  // copies the data and sets `size` to what was copied, or fails with RegStatus::MoreData.
   virtual long QueryValueEx(RegHandle key, std::string_view name, std::uint32_t& type,
                             std::uint8_t* data, std::uint32_t& size) = 0;
+  // The name of the key's value number `index` (from 0), in the order the key keeps them;
+  // RegStatus::NoMoreItems past the last.
+  virtual long EnumValue(RegHandle key, std::uint32_t index, std::string& name) = 0;
   virtual long CloseKey(RegHandle key) = 0;
 };
 

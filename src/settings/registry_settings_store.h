@@ -8,7 +8,7 @@
 namespace quillbit {
 
 // The main window's settings key.
-inline constexpr RegHandle kSettingsHive = HKEY_LOCAL_MACHINE;
+inline constexpr RegHandle kSettingsHive = Hive::LocalMachine;
 inline constexpr std::string_view kSettingsKeyPath = "SOFTWARE\\Tormelund\\Quillbit";
 
 // The main window's settings as text values in its key, through mdlRegistry.

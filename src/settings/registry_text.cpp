@@ -137,7 +137,7 @@ bool ParseHexBytes(std::string_view text, std::string& out) {
 bool ParseData(std::string_view text, RegistryValue& value) {
   std::size_t pos = 0;
   if (StartsWith(text, "\"")) {
-    value.type = 1;
+    value.type = RegType::Text;
     if (!ParseQuoted(text, pos, value.data)) return false;
     SkipBlanks(text, pos);
     return pos == text.size();
@@ -148,12 +148,13 @@ bool ParseData(std::string_view text, RegistryValue& value) {
     while (!digits.empty() && (digits.back() == ' ' || digits.back() == '\t'))
       digits.remove_suffix(1);
     if (!ParseHexNumber(digits, number)) return false;
-    value.type = 4;
-    for (int k = 0; k < 4; ++k) value.data += static_cast<char>((number >> (8 * k)) & 0xFF);
+    value.type = RegType::Dword;
+    const auto bytes = DwordBytes(number);
+    value.data.assign(bytes.begin(), bytes.end());
     return true;
   }
   if (StartsWith(text, "hex:")) {
-    value.type = 3;
+    value.type = RegType::Binary;
     return ParseHexBytes(text.substr(4), value.data);
   }
   if (StartsWith(text, "hex(")) {
@@ -193,7 +194,8 @@ std::vector<std::string_view> PhysicalLines(std::string_view text) {
   return lines;
 }
 
-void AppendHexBytes(std::string& out, std::string_view data, std::size_t lineStart) {
+// regedit's "01,02,ff" list of a value's bytes, wrapped as regedit wraps it.
+void AppendHexList(std::string& out, std::string_view data, std::size_t lineStart) {
   static constexpr char kDigits[] = "0123456789abcdef";
   for (std::size_t i = 0; i < data.size(); ++i) {
     if (i > 0) {
@@ -218,23 +220,23 @@ void AppendValue(std::string& out, const RegistryValue& value) {
     AppendQuoted(out, value.name);
   }
   out += '=';
-  if (value.type == 1 && Quotable(value.data)) {
+  if (value.type == RegType::Text && Quotable(value.data)) {
     AppendQuoted(out, value.data);
-  } else if (value.type == 4 && value.data.size() == 4) {
-    std::uint32_t number = 0;
-    for (int k = 3; k >= 0; --k) number = (number << 8) | static_cast<unsigned char>(value.data[k]);
+  } else if (value.type == RegType::Dword && value.data.size() == 4) {
+    const std::uint32_t number =
+        DwordFromBytes(reinterpret_cast<const std::uint8_t*>(value.data.data()));
     char digits[16];
     std::snprintf(digits, sizeof digits, "dword:%08x", static_cast<unsigned>(number));
     out += digits;
   } else {
     char prefix[24];
-    if (value.type == 3) {
+    if (value.type == RegType::Binary) {
       std::snprintf(prefix, sizeof prefix, "hex:");
     } else {
       std::snprintf(prefix, sizeof prefix, "hex(%x):", static_cast<unsigned>(value.type));
     }
     out += prefix;
-    AppendHexBytes(out, value.data, lineStart);
+    AppendHexList(out, value.data, lineStart);
   }
   out += '\n';
 }

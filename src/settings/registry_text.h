@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/registry_port.h"
+
 namespace quillbit {
 
 // One stored value: its name ("" is the key's default value), type code and raw bytes.

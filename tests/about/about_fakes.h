@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <set>
@@ -23,7 +24,7 @@ namespace quillbit::testing_support {
 class FakeRegistry : public RegistryPort {
  public:
   struct Value {
-    std::uint32_t type = REG_SZ;
+    std::uint32_t type = RegType::Text;
     std::string bytes;
   };
   struct Key {
@@ -36,7 +37,7 @@ class FakeRegistry : public RegistryPort {
                bool withNul = true) {
     std::string bytes(text);
     if (withNul) bytes.push_back('\0');
-    SetRaw(hive, path, name, REG_SZ, std::move(bytes));
+    SetRaw(hive, path, name, RegType::Text, std::move(bytes));
   }
   void SetRaw(RegHandle hive, std::string_view path, std::string_view name, std::uint32_t type,
               std::string bytes) {
@@ -44,61 +45,67 @@ class FakeRegistry : public RegistryPort {
   }
   void SetDword(RegHandle hive, std::string_view path, std::string_view name,
                 std::uint32_t number) {
-    std::string bytes;
-    for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<char>((number >> (8 * i)) & 0xFF));
-    SetRaw(hive, path, name, REG_DWORD, std::move(bytes));
+    const auto packed = DwordBytes(number);
+    SetRaw(hive, path, name, RegType::Dword, std::string(packed.begin(), packed.end()));
   }
 
   long CreateKeyEx(RegHandle, std::string_view path, std::uint32_t, std::uint32_t, RegHandle&,
                    std::uint32_t&) override {
     log.push_back("create " + std::string(path));
-    return ERROR_ACCESS_DENIED;
+    return RegStatus::AccessDenied;
   }
   long OpenKeyEx(RegHandle hive, std::string_view path, std::uint32_t options, std::uint32_t access,
                  RegHandle& key) override {
     opens.push_back({std::string(path), access});
     log.push_back("open " + std::string(path));
-    if (options != 0) return ERROR_INVALID_HANDLE;
+    if (options != 0) return RegStatus::InvalidHandle;
     const auto it = keys_.find({hive, std::string(path)});
-    if (it == keys_.end()) return ERROR_FILE_NOT_FOUND;
-    if ((access & ~it->second.granted) != 0) return ERROR_ACCESS_DENIED;
+    if (it == keys_.end()) return RegStatus::FileNotFound;
+    if ((access & ~it->second.granted) != 0) return RegStatus::AccessDenied;
     key = nextHandle_++;
     open_[key] = &it->second;
-    return ERROR_SUCCESS;
+    return RegStatus::Success;
   }
   long SetValueEx(RegHandle key, std::string_view name, std::uint32_t type,
                   const std::uint8_t* data, std::uint32_t size) override {
     const auto it = open_.find(key);
-    if (it == open_.end()) return ERROR_INVALID_HANDLE;
+    if (it == open_.end()) return RegStatus::InvalidHandle;
     it->second->values[std::string(name)] = {
         type, std::string(reinterpret_cast<const char*>(data), size)};
-    return ERROR_SUCCESS;
+    return RegStatus::Success;
   }
   long QueryValueEx(RegHandle key, std::string_view name, std::uint32_t& type, std::uint8_t* data,
                     std::uint32_t& size) override {
     log.push_back("query " + std::string(name));
     capacities.push_back(size);
-    if (queryStatus != ERROR_SUCCESS) return queryStatus;
+    if (queryStatus != RegStatus::Success) return queryStatus;
     const auto it = open_.find(key);
-    if (it == open_.end()) return ERROR_INVALID_HANDLE;
+    if (it == open_.end()) return RegStatus::InvalidHandle;
     const auto value = it->second->values.find(name);
-    if (value == it->second->values.end()) return ERROR_FILE_NOT_FOUND;
+    if (value == it->second->values.end()) return RegStatus::FileNotFound;
     const std::string& bytes = value->second.bytes;
     type = value->second.type;
     const auto length = static_cast<std::uint32_t>(bytes.size());
     if (data != nullptr) {
       if (length > size) {
         size = length;
-        return ERROR_MORE_DATA;
+        return RegStatus::MoreData;
       }
       std::copy(bytes.begin(), bytes.end(), data);
     }
     size = reportedSize.value_or(length);
-    return ERROR_SUCCESS;
+    return RegStatus::Success;
+  }
+  long EnumValue(RegHandle key, std::uint32_t index, std::string& name) override {
+    const auto it = open_.find(key);
+    if (it == open_.end()) return RegStatus::InvalidHandle;
+    if (index >= it->second->values.size()) return RegStatus::NoMoreItems;
+    name = std::next(it->second->values.begin(), index)->first;
+    return RegStatus::Success;
   }
   long CloseKey(RegHandle key) override {
     log.push_back("close");
-    return open_.erase(key) == 1 ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+    return open_.erase(key) == 1 ? RegStatus::Success : RegStatus::InvalidHandle;
   }
 
   std::size_t OpenHandles() const { return open_.size(); }
@@ -110,7 +117,7 @@ class FakeRegistry : public RegistryPort {
   std::vector<Open> opens;
   std::vector<std::uint32_t> capacities;  // the buffer size each query offered
   std::vector<std::string> log;
-  long queryStatus = ERROR_SUCCESS;           // a forced failure of every query
+  long queryStatus = RegStatus::Success;           // a forced failure of every query
   std::optional<std::uint32_t> reportedSize;  // a size reported in place of the true one
 
  private:

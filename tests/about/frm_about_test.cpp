@@ -240,7 +240,7 @@ TEST_F(FrmAboutTest, SysInfoWithNothingFoundShowsTheMessageAndTheWindowStays) {
 }
 
 TEST_F(FrmAboutTest, SysInfoStartsTheRegisteredTool) {
-  p.registry.SetText(HKEY_LOCAL_MACHINE, kSysInfoPathKey, "PATH", "/opt/sysinfo");
+  p.registry.SetText(Hive::LocalMachine, kSysInfoPathKey, "PATH", "/opt/sysinfo");
   p.programs.programs = {"/opt/sysinfo"};
   frmAbout& form = Loaded();
   form.cmdSysInfo_Click();

@@ -18,7 +18,7 @@ using testing::IsEmpty;
 using testing_support::AboutPorts;
 using testing_support::FakeRegistry;
 
-constexpr RegHandle kHklm = HKEY_LOCAL_MACHINE;
+constexpr RegHandle kHklm = Hive::LocalMachine;
 constexpr std::uint32_t kKeyRead = 0x20019;  // what a user who may only read is granted
 const std::string kTestKey = "SOFTWARE\\Test";
 
@@ -51,17 +51,17 @@ TEST_P(GetKeyValueReads, ConvertsByTypeAndClosesTheKey) {
 INSTANTIATE_TEST_SUITE_P(
     Values, GetKeyValueReads,
     testing::Values(
-        ReadCase{"TextWithItsNulLosesIt", REG_SZ, std::string("C:\\a.exe\0", 9), "old",
+        ReadCase{"TextWithItsNulLosesIt", RegType::Text, std::string("C:\\a.exe\0", 9), "old",
                  "C:\\a.exe"},
-        ReadCase{"TextWithoutNulKeepsEveryCharacter", REG_SZ, "C:\\a.exe", "", "C:\\a.exe"},
-        ReadCase{"OnlyOneTrailingNulGoes", REG_SZ, std::string("ab\0\0", 4), "",
+        ReadCase{"TextWithoutNulKeepsEveryCharacter", RegType::Text, "C:\\a.exe", "", "C:\\a.exe"},
+        ReadCase{"OnlyOneTrailingNulGoes", RegType::Text, std::string("ab\0\0", 4), "",
                  std::string("ab\0", 3)},
-        ReadCase{"SingleCharacterText", REG_SZ, "x", "", "x"},
-        ReadCase{"TextOfJustANulIsEmpty", REG_SZ, std::string("\0", 1), "old", ""},
-        ReadCase{"NumberAsHexBytesLastToFirst", REG_DWORD, "\x78\x56\x34\x12", "", "&h12345678"},
+        ReadCase{"SingleCharacterText", RegType::Text, "x", "", "x"},
+        ReadCase{"TextOfJustANulIsEmpty", RegType::Text, std::string("\0", 1), "old", ""},
+        ReadCase{"NumberAsHexBytesLastToFirst", RegType::Dword, "\x78\x56\x34\x12", "", "&h12345678"},
         // The trimming takes a zero top byte for a terminating NUL; the digits keep the value.
-        ReadCase{"NumberWithZeroTopByte", REG_DWORD, std::string("\x2A\0\0\0", 4), "", "&h00002A"},
-        ReadCase{"NumberAppendsToWhatWasThere", REG_DWORD, "\x01\x02\x03\x04", "7", "&h704030201"},
+        ReadCase{"NumberWithZeroTopByte", RegType::Dword, std::string("\x2A\0\0\0", 4), "", "&h00002A"},
+        ReadCase{"NumberAppendsToWhatWasThere", RegType::Dword, "\x01\x02\x03\x04", "7", "&h704030201"},
         ReadCase{"OtherTypeLeavesTheTextAlone", 3, "\x01\x02", "kept", "kept"},
         ReadCase{"ExpandableTextIsAnotherType", 2, std::string("%Path%\0", 7), "", ""}),
     [](const auto& test) { return std::string(test.param.name); });
@@ -108,12 +108,12 @@ INSTANTIATE_TEST_SUITE_P(
                              }},
                     FailCase{"OtherHive",
                              [](FakeRegistry& r) {
-                               r.SetText(HKEY_CURRENT_USER, kTestKey, "Name", "v");
+                               r.SetText(Hive::CurrentUser, kTestKey, "Name", "v");
                              }},
                     FailCase{"QueryFails",
                              [](FakeRegistry& r) {
                                r.SetText(kHklm, kTestKey, "Name", "v");
-                               r.queryStatus = ERROR_ACCESS_DENIED;
+                               r.queryStatus = RegStatus::AccessDenied;
                              }},
                     FailCase{"ValueLongerThanTheBuffer",
                              [](FakeRegistry& r) {
@@ -135,7 +135,7 @@ TEST(GetKeyValue, ValueFillingTheBufferExactlyIsRead) {
 
 TEST(GetKeyValue, SizeZeroIsAnErrorForTheCallerAndTheKeyIsClosed) {
   FakeRegistry registry;
-  registry.SetRaw(kHklm, kTestKey, "Empty", REG_SZ, "");
+  registry.SetRaw(kHklm, kTestKey, "Empty", RegType::Text, "");
   std::string value = "old";
   EXPECT_THROW(GetKeyValue(registry, kHklm, kTestKey, "Empty", value), KeyValueError);
   EXPECT_EQ(registry.OpenHandles(), 0u);
@@ -327,7 +327,7 @@ INSTANTIATE_TEST_SUITE_P(
                                true},
                     LaunchCase{"PathOfSizeZero",
                                [](AboutPorts& p) {
-                                 p.registry.SetRaw(kHklm, kPathKey, "PATH", REG_SZ, "");
+                                 p.registry.SetRaw(kHklm, kPathKey, "PATH", RegType::Text, "");
                                  SetFolder(p, "C:\\Tools");
                                  p.files.files = {"C:\\Tools\\MSINFO32.EXE", kHardinfo};
                                  p.programs.programs = {"C:\\Tools\\MSINFO32.EXE", kHardinfo};
@@ -337,7 +337,7 @@ INSTANTIATE_TEST_SUITE_P(
                                true},
                     LaunchCase{"FolderOfSizeZero",
                                [](AboutPorts& p) {
-                                 p.registry.SetRaw(kHklm, kFolderKey, "MSINFO", REG_SZ, "");
+                                 p.registry.SetRaw(kHklm, kFolderKey, "MSINFO", RegType::Text, "");
                                },
                                {},
                                {},

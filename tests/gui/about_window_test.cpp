@@ -75,7 +75,7 @@ class AboutWindowTest : public ::testing::Test {
 
   // A "PATH" value the fake knows how to start.
   void InstallSysInfo() {
-    registry.SetText(HKEY_LOCAL_MACHINE, kSysInfoPathKey, kSysInfoPathValue, kSysInfoProgram);
+    registry.SetText(Hive::LocalMachine, kSysInfoPathKey, kSysInfoPathValue, kSysInfoProgram);
     programs.programs.insert(kSysInfoProgram);
   }
 
@@ -295,7 +295,7 @@ TEST_F(AboutWindowTest, AfterACloseTheNextOpenLoadsAfresh) {
 
 TEST_F(AboutWindowTest, SystemInfoThatCannotStartShowsTheMessageAndStaysOpen) {
   // "PATH" names a program that is not there: it is tried, then the message comes.
-  registry.SetText(HKEY_LOCAL_MACHINE, kSysInfoPathKey, kSysInfoPathValue, "/nowhere/sysinfo");
+  registry.SetText(Hive::LocalMachine, kSysInfoPathKey, kSysInfoPathValue, "/nowhere/sysinfo");
   AboutDialog* dialog = Open();
   ASSERT_NE(dialog, nullptr);
   const ModalAnswer answer;

@@ -45,6 +45,9 @@ class RecordingRegistry : public RegistryPort {
                     Status(status));
     return status;
   }
+  long EnumValue(RegHandle key, std::uint32_t index, std::string& name) override {
+    return inner_.EnumValue(key, index, name);
+  }
   long CloseKey(RegHandle key) override {
     const long status = inner_.CloseKey(key);
     calls.push_back(std::string("close") + (key == 0 ? " 0" : "") + Status(status));
@@ -54,13 +57,13 @@ class RecordingRegistry : public RegistryPort {
   std::vector<std::string> calls;
 
  private:
-  static std::string Hex(std::uint32_t number) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%#x", number);
+  static std::string Hex(std::uintmax_t number) {
+    char text[24];
+    std::snprintf(text, sizeof text, "%#jx", number);
     return text;
   }
   static std::string Status(long status) {
-    return status == ERROR_SUCCESS ? "" : " -> " + std::to_string(status);
+    return status == RegStatus::Success ? "" : " -> " + std::to_string(status);
   }
   RegistryPort& inner_;
 };
@@ -68,16 +71,16 @@ class RecordingRegistry : public RegistryPort {
 class MdlRegistryTest : public testing::Test {
  protected:
   SettingValue Read(std::string_view name) {
-    return mdlRegistry::ReadRegSetting(registry_, HKEY_LOCAL_MACHINE, kKey, name);
+    return mdlRegistry::ReadRegSetting(registry_, Hive::LocalMachine, kKey, name);
   }
-  void Write(std::string_view name, std::string_view value, std::uint32_t type = REG_SZ) {
-    mdlRegistry::WriteRegSetting(registry_, HKEY_LOCAL_MACHINE, kKey, name, value, type);
+  void Write(std::string_view name, std::string_view value, std::uint32_t type = RegType::Text) {
+    mdlRegistry::WriteRegSetting(registry_, Hive::LocalMachine, kKey, name, value, type);
   }
   // Stores bytes as another writer would, bypassing PutValue.
   void StoreRaw(std::string_view name, std::uint32_t type, std::string_view bytes) {
     RegHandle key = 0;
     std::uint32_t disposition = 0;
-    file_.CreateKeyEx(HKEY_LOCAL_MACHINE, kKey, 0, KEY_SPECIFIC_RIGHTS, key, disposition);
+    file_.CreateKeyEx(Hive::LocalMachine, kKey, 0, RegAccess::SpecificRights, key, disposition);
     file_.SetValueEx(key, name, type, reinterpret_cast<const std::uint8_t*>(bytes.data()),
                      static_cast<std::uint32_t>(bytes.size()));
     file_.CloseKey(key);
@@ -89,13 +92,13 @@ class MdlRegistryTest : public testing::Test {
 };
 
 TEST_F(MdlRegistryTest, CreateOpensWithTheSixKeyRightsAndCloses) {
-  mdlRegistry::CreateRegKey(registry_, HKEY_LOCAL_MACHINE, kKey);
+  mdlRegistry::CreateRegKey(registry_, Hive::LocalMachine, kKey);
   EXPECT_EQ(registry_.calls,
             (std::vector<std::string>{"create SOFTWARE\\Tormelund\\Quillbit 0x3f", "close"}));
 }
 
 TEST_F(MdlRegistryTest, TextsAreStoredWithoutATerminatingNul) {
-  mdlRegistry::CreateRegKey(registry_, HKEY_LOCAL_MACHINE, kKey);
+  mdlRegistry::CreateRegKey(registry_, Hive::LocalMachine, kKey);
   registry_.calls.clear();
   Write("chkFF", "ch");
   EXPECT_EQ(registry_.calls,
@@ -107,7 +110,7 @@ TEST_F(MdlRegistryTest, TextsAreStoredWithoutATerminatingNul) {
 }
 
 TEST_F(MdlRegistryTest, WhatIsReadBackIsExactlyWhatWasWritten) {
-  mdlRegistry::CreateRegKey(registry_, HKEY_LOCAL_MACHINE, kKey);
+  mdlRegistry::CreateRegKey(registry_, Hive::LocalMachine, kKey);
   const std::string texts[] = {"",
                                "ch",
                                "104857.6",
@@ -123,12 +126,12 @@ TEST_F(MdlRegistryTest, WhatIsReadBackIsExactlyWhatWasWritten) {
 }
 
 TEST_F(MdlRegistryTest, ValuesOfOtherWriters) {
-  StoreRaw("dword", REG_DWORD, std::string("\x05\0\0\0", 4));
-  StoreRaw("negative", REG_DWORD, "\xfe\xff\xff\xff");
-  StoreRaw("nul", REG_SZ, std::string("ch\0", 3));
+  StoreRaw("dword", RegType::Dword, std::string("\x05\0\0\0", 4));
+  StoreRaw("negative", RegType::Dword, "\xfe\xff\xff\xff");
+  StoreRaw("nul", RegType::Text, std::string("ch\0", 3));
   StoreRaw("binary", 3, "ch");
   StoreRaw("expand", 2, "ch");
-  StoreRaw("long dword", REG_DWORD, "12345678");
+  StoreRaw("long dword", RegType::Dword, "12345678");
   EXPECT_EQ(Read("dword"), SettingValue::Integer(5));
   EXPECT_EQ(Read("negative"), SettingValue::Integer(-2));
   EXPECT_EQ(Read("nul"), SettingValue::Text(std::string("ch\0", 3)));
@@ -143,15 +146,15 @@ TEST_F(MdlRegistryTest, AMissingKeyReadsMissingAndTakesNoWrite) {
   EXPECT_EQ(registry_.calls.back(), "close 0 -> 6");
   EXPECT_EQ(std::count(registry_.calls.begin(), registry_.calls.end(), "set txtFrames 1 3 -> 6"),
             1);
-  mdlRegistry::CreateRegKey(registry_, HKEY_LOCAL_MACHINE, kKey);
+  mdlRegistry::CreateRegKey(registry_, Hive::LocalMachine, kKey);
   EXPECT_EQ(Read("txtFrames"), SettingValue::Missing()) << "the lost write came back";
   EXPECT_EQ(Read("never written"), SettingValue::Missing());
 }
 
 TEST_F(MdlRegistryTest, NumbersAreWrittenAsThirtyTwoBitValues) {
-  mdlRegistry::CreateRegKey(registry_, HKEY_LOCAL_MACHINE, kKey);
-  Write("n", "-7", REG_DWORD);
-  Write("bad", "seven", REG_DWORD);
+  mdlRegistry::CreateRegKey(registry_, Hive::LocalMachine, kKey);
+  Write("n", "-7", RegType::Dword);
+  Write("bad", "seven", RegType::Dword);
   EXPECT_EQ(Read("n"), SettingValue::Integer(-7));
   EXPECT_EQ(Read("bad"), SettingValue::Missing());
 }

@@ -51,8 +51,8 @@ class RegistryFileTest : public testing::Test {
     RegHandle key = 0;
     std::uint32_t disposition = 0;
     EXPECT_EQ(
-        registry.CreateKeyEx(HKEY_LOCAL_MACHINE, path, 0, KEY_SPECIFIC_RIGHTS, key, disposition),
-        ERROR_SUCCESS);
+        registry.CreateKeyEx(Hive::LocalMachine, path, 0, RegAccess::SpecificRights, key, disposition),
+        RegStatus::Success);
     return key;
   }
 
@@ -61,13 +61,13 @@ class RegistryFileTest : public testing::Test {
                                    std::uint32_t* type = nullptr) {
     std::uint32_t storedType = 0;
     std::uint32_t size = 0;
-    if (registry.QueryValueEx(key, name, storedType, nullptr, size) != ERROR_SUCCESS) {
+    if (registry.QueryValueEx(key, name, storedType, nullptr, size) != RegStatus::Success) {
       return std::nullopt;
     }
     std::string data(size, '\0');
     std::uint8_t spare = 0;
     auto* buffer = size == 0 ? &spare : reinterpret_cast<std::uint8_t*>(data.data());
-    if (registry.QueryValueEx(key, name, storedType, buffer, size) != ERROR_SUCCESS) {
+    if (registry.QueryValueEx(key, name, storedType, buffer, size) != RegStatus::Success) {
       return std::nullopt;
     }
     if (type != nullptr) *type = storedType;
@@ -82,11 +82,11 @@ TEST_F(RegistryFileTest, CreateMakesThePrivateFolderAndFileWithEveryKeyAbove) {
   RegHandle key = 0;
   std::uint32_t disposition = 0;
   ASSERT_EQ(
-      registry.CreateKeyEx(HKEY_LOCAL_MACHINE, kKey, 0, KEY_SPECIFIC_RIGHTS, key, disposition),
-      ERROR_SUCCESS);
-  EXPECT_EQ(disposition, REG_CREATED_NEW_KEY);
+      registry.CreateKeyEx(Hive::LocalMachine, kKey, 0, RegAccess::SpecificRights, key, disposition),
+      RegStatus::Success);
+  EXPECT_EQ(disposition, RegDisposition::CreatedNewKey);
   EXPECT_NE(key, 0u);
-  EXPECT_EQ(registry.CloseKey(key), ERROR_SUCCESS);
+  EXPECT_EQ(registry.CloseKey(key), RegStatus::Success);
 
   struct stat info {};
   ASSERT_EQ(::stat((folder_.Path() + "/config/quillbit").c_str(), &info), 0);
@@ -98,22 +98,22 @@ TEST_F(RegistryFileTest, CreateMakesThePrivateFolderAndFileWithEveryKeyAbove) {
   EXPECT_NE(document.Find("HKEY_LOCAL_MACHINE\\SOFTWARE\\Tormelund\\Quillbit"), nullptr);
 
   ASSERT_EQ(
-      registry.CreateKeyEx(HKEY_LOCAL_MACHINE, kKey, 0, KEY_SPECIFIC_RIGHTS, key, disposition),
-      ERROR_SUCCESS);
-  EXPECT_EQ(disposition, REG_OPENED_EXISTING_KEY);
+      registry.CreateKeyEx(Hive::LocalMachine, kKey, 0, RegAccess::SpecificRights, key, disposition),
+      RegStatus::Success);
+  EXPECT_EQ(disposition, RegDisposition::OpenedExistingKey);
 }
 
 TEST_F(RegistryFileTest, OpeningAKeyThatIsNotThereFailsAndLeavesTheHandle) {
   RegistryFile registry(FilePath());
   RegHandle key = 0;
-  EXPECT_EQ(registry.OpenKeyEx(HKEY_LOCAL_MACHINE, kKey, 0, KEY_SPECIFIC_RIGHTS, key),
-            ERROR_FILE_NOT_FOUND);
+  EXPECT_EQ(registry.OpenKeyEx(Hive::LocalMachine, kKey, 0, RegAccess::SpecificRights, key),
+            RegStatus::FileNotFound);
   EXPECT_EQ(key, 0u);
   EXPECT_FALSE(std::filesystem::exists(FilePath())) << "a read never creates the file";
   Create(registry);
-  EXPECT_EQ(registry.OpenKeyEx(HKEY_LOCAL_MACHINE, "software\\TORMELUND\\quillbit", 0,
-                               KEY_SPECIFIC_AND_READ, key),
-            ERROR_SUCCESS);
+  EXPECT_EQ(registry.OpenKeyEx(Hive::LocalMachine, "software\\TORMELUND\\quillbit", 0,
+                               RegAccess::SpecificAndRead, key),
+            RegStatus::Success);
   EXPECT_NE(key, 0u);
 }
 
@@ -121,23 +121,23 @@ TEST_F(RegistryFileTest, ValuesOfEveryTypeReadBackFromAnotherInstance) {
   {
     RegistryFile writer(FilePath());
     const RegHandle key = Create(writer);
-    ASSERT_EQ(writer.SetValueEx(key, "text", REG_SZ, Bytes("ch"), 2), ERROR_SUCCESS);
-    ASSERT_EQ(writer.SetValueEx(key, "empty", REG_SZ, nullptr, 0), ERROR_SUCCESS);
-    ASSERT_EQ(writer.SetValueEx(key, "number", REG_DWORD, Bytes("\x05\0\0\0"), 4), ERROR_SUCCESS);
-    ASSERT_EQ(writer.SetValueEx(key, "binary", 3, Bytes("\0\1"), 2), ERROR_SUCCESS);
-    ASSERT_EQ(writer.SetValueEx(key, "odd", 0x12345678, Bytes("x"), 1), ERROR_SUCCESS);
-    ASSERT_EQ(writer.SetValueEx(key, "text", REG_SZ, Bytes("un"), 2), ERROR_SUCCESS);
+    ASSERT_EQ(writer.SetValueEx(key, "text", RegType::Text, Bytes("ch"), 2), RegStatus::Success);
+    ASSERT_EQ(writer.SetValueEx(key, "empty", RegType::Text, nullptr, 0), RegStatus::Success);
+    ASSERT_EQ(writer.SetValueEx(key, "number", RegType::Dword, Bytes("\x05\0\0\0"), 4), RegStatus::Success);
+    ASSERT_EQ(writer.SetValueEx(key, "binary", 3, Bytes("\0\1"), 2), RegStatus::Success);
+    ASSERT_EQ(writer.SetValueEx(key, "odd", 0x12345678, Bytes("x"), 1), RegStatus::Success);
+    ASSERT_EQ(writer.SetValueEx(key, "text", RegType::Text, Bytes("un"), 2), RegStatus::Success);
   }
   RegistryFile reader(FilePath());
   RegHandle key = 0;
-  ASSERT_EQ(reader.OpenKeyEx(HKEY_LOCAL_MACHINE, kKey, 0, KEY_SPECIFIC_RIGHTS, key), ERROR_SUCCESS);
+  ASSERT_EQ(reader.OpenKeyEx(Hive::LocalMachine, kKey, 0, RegAccess::SpecificRights, key), RegStatus::Success);
   const struct {
     std::string_view name;
     std::uint32_t type;
     std::string data;
-  } expected[] = {{"text", REG_SZ, "un"},
-                  {"EMPTY", REG_SZ, ""},
-                  {"number", REG_DWORD, std::string("\x05\0\0\0", 4)},
+  } expected[] = {{"text", RegType::Text, "un"},
+                  {"EMPTY", RegType::Text, ""},
+                  {"number", RegType::Dword, std::string("\x05\0\0\0", 4)},
                   {"binary", 3, std::string("\0\1", 2)},
                   {"odd", 0x12345678, "x"}};
   for (const auto& value : expected) {
@@ -151,11 +151,11 @@ TEST_F(RegistryFileTest, ValuesOfEveryTypeReadBackFromAnotherInstance) {
 TEST_F(RegistryFileTest, ASmallBufferGetsMoreDataAndTheSizeNeeded) {
   RegistryFile registry(FilePath());
   const RegHandle key = Create(registry);
-  ASSERT_EQ(registry.SetValueEx(key, "v", REG_SZ, Bytes("12345"), 5), ERROR_SUCCESS);
+  ASSERT_EQ(registry.SetValueEx(key, "v", RegType::Text, Bytes("12345"), 5), RegStatus::Success);
   std::uint8_t buffer[4] = {};
   std::uint32_t type = 0;
   std::uint32_t size = sizeof buffer;
-  EXPECT_EQ(registry.QueryValueEx(key, "v", type, buffer, size), ERROR_MORE_DATA);
+  EXPECT_EQ(registry.QueryValueEx(key, "v", type, buffer, size), RegStatus::MoreData);
   EXPECT_EQ(size, 5u);
 }
 
@@ -163,18 +163,18 @@ TEST_F(RegistryFileTest, HandlesThatAreNotOpenAreRefused) {
   RegistryFile registry(FilePath());
   std::uint32_t type = 0;
   std::uint32_t size = 0;
-  EXPECT_EQ(registry.SetValueEx(0, "v", REG_SZ, Bytes("x"), 1), ERROR_INVALID_HANDLE);
-  EXPECT_EQ(registry.QueryValueEx(0, "v", type, nullptr, size), ERROR_INVALID_HANDLE);
-  EXPECT_EQ(registry.CloseKey(0), ERROR_INVALID_HANDLE);
+  EXPECT_EQ(registry.SetValueEx(0, "v", RegType::Text, Bytes("x"), 1), RegStatus::InvalidHandle);
+  EXPECT_EQ(registry.QueryValueEx(0, "v", type, nullptr, size), RegStatus::InvalidHandle);
+  EXPECT_EQ(registry.CloseKey(0), RegStatus::InvalidHandle);
   const RegHandle key = Create(registry);
-  EXPECT_EQ(registry.CloseKey(key), ERROR_SUCCESS);
-  EXPECT_EQ(registry.CloseKey(key), ERROR_INVALID_HANDLE);
-  EXPECT_EQ(registry.SetValueEx(key, "v", REG_SZ, Bytes("x"), 1), ERROR_INVALID_HANDLE);
+  EXPECT_EQ(registry.CloseKey(key), RegStatus::Success);
+  EXPECT_EQ(registry.CloseKey(key), RegStatus::InvalidHandle);
+  EXPECT_EQ(registry.SetValueEx(key, "v", RegType::Text, Bytes("x"), 1), RegStatus::InvalidHandle);
   RegHandle sub = 0;
   std::uint32_t disposition = 0;
-  EXPECT_EQ(registry.CreateKeyEx(0x1234, "x", 0, 0, sub, disposition), ERROR_INVALID_HANDLE);
-  EXPECT_EQ(registry.CreateKeyEx(HKEY_USERS, "bad\nname", 0, 0, sub, disposition),
-            ERROR_INVALID_PARAMETER);
+  EXPECT_EQ(registry.CreateKeyEx(0x1234, "x", 0, 0, sub, disposition), RegStatus::InvalidHandle);
+  EXPECT_EQ(registry.CreateKeyEx(Hive::Users, "bad\nname", 0, 0, sub, disposition),
+            RegStatus::InvalidParameter);
 }
 
 TEST_F(RegistryFileTest, SubkeysOpenBelowAnOpenKey) {
@@ -182,12 +182,12 @@ TEST_F(RegistryFileTest, SubkeysOpenBelowAnOpenKey) {
   const RegHandle parent = Create(registry, "SOFTWARE\\Tormelund");
   RegHandle child = 0;
   std::uint32_t disposition = 0;
-  ASSERT_EQ(registry.CreateKeyEx(parent, "Quillbit\\", 0, KEY_SPECIFIC_RIGHTS, child, disposition),
-            ERROR_SUCCESS);
-  ASSERT_EQ(registry.SetValueEx(child, "v", REG_SZ, Bytes("x"), 1), ERROR_SUCCESS);
+  ASSERT_EQ(registry.CreateKeyEx(parent, "Quillbit\\", 0, RegAccess::SpecificRights, child, disposition),
+            RegStatus::Success);
+  ASSERT_EQ(registry.SetValueEx(child, "v", RegType::Text, Bytes("x"), 1), RegStatus::Success);
   RegHandle again = 0;
-  ASSERT_EQ(registry.OpenKeyEx(HKEY_LOCAL_MACHINE, kKey, 0, KEY_SPECIFIC_RIGHTS, again),
-            ERROR_SUCCESS);
+  ASSERT_EQ(registry.OpenKeyEx(Hive::LocalMachine, kKey, 0, RegAccess::SpecificRights, again),
+            RegStatus::Success);
   EXPECT_EQ(Query(registry, again, "v"), "x");
 }
 
@@ -198,7 +198,7 @@ TEST_F(RegistryFileTest, EachChangeReplacesTheFileAndLeavesNoTemporaryBehind) {
   struct stat info {};
   ASSERT_EQ(::stat(FilePath().c_str(), &info), 0);
   before = info.st_ino;
-  ASSERT_EQ(registry.SetValueEx(key, "v", REG_SZ, Bytes("x"), 1), ERROR_SUCCESS);
+  ASSERT_EQ(registry.SetValueEx(key, "v", RegType::Text, Bytes("x"), 1), RegStatus::Success);
   ASSERT_EQ(::stat(FilePath().c_str(), &info), 0);
   EXPECT_NE(info.st_ino, before) << "written in place instead of renamed over";
   EXPECT_EQ(info.st_mode & 0777, 0600u);
@@ -214,7 +214,7 @@ TEST_F(RegistryFileTest, AValueDroppedByAnotherProgramComesBackWithItsKey) {
   RegistryFile registry(FilePath());
   const RegHandle key = Create(registry);
   WriteWholeFile(FilePath(), "REGEDIT4\n\n");
-  ASSERT_EQ(registry.SetValueEx(key, "v", REG_SZ, Bytes("x"), 1), ERROR_SUCCESS);
+  ASSERT_EQ(registry.SetValueEx(key, "v", RegType::Text, Bytes("x"), 1), RegStatus::Success);
   EXPECT_EQ(Query(registry, key, "v"), "x");
 }
 
@@ -226,8 +226,8 @@ TEST_F(RegistryFileTest, ACorruptFileReadsAsWhatCanBeUnderstood) {
                  "\"a\"=\"1\"\n\"b\"=\"2\0\n\"c\"=dword:zz\n"s);
   RegistryFile registry(FilePath());
   RegHandle key = 0;
-  ASSERT_EQ(registry.OpenKeyEx(HKEY_LOCAL_MACHINE, kKey, 0, KEY_SPECIFIC_RIGHTS, key),
-            ERROR_SUCCESS);
+  ASSERT_EQ(registry.OpenKeyEx(Hive::LocalMachine, kKey, 0, RegAccess::SpecificRights, key),
+            RegStatus::Success);
   EXPECT_EQ(Query(registry, key, "a"), "1");
   EXPECT_EQ(Query(registry, key, "b"), std::nullopt);
   EXPECT_EQ(Query(registry, key, "c"), std::nullopt);
@@ -238,11 +238,11 @@ TEST_F(RegistryFileTest, AFolderInPlaceOfTheFileIsNeitherReadNorReplaced) {
   RegistryFile registry(FilePath());
   RegHandle key = 0;
   std::uint32_t disposition = 0;
-  EXPECT_NE(registry.OpenKeyEx(HKEY_LOCAL_MACHINE, kKey, 0, KEY_SPECIFIC_RIGHTS, key),
-            ERROR_SUCCESS);
+  EXPECT_NE(registry.OpenKeyEx(Hive::LocalMachine, kKey, 0, RegAccess::SpecificRights, key),
+            RegStatus::Success);
   EXPECT_NE(
-      registry.CreateKeyEx(HKEY_LOCAL_MACHINE, kKey, 0, KEY_SPECIFIC_RIGHTS, key, disposition),
-      ERROR_SUCCESS);
+      registry.CreateKeyEx(Hive::LocalMachine, kKey, 0, RegAccess::SpecificRights, key, disposition),
+      RegStatus::Success);
   EXPECT_TRUE(std::filesystem::is_directory(FilePath()));
 }
 
@@ -250,10 +250,10 @@ TEST_F(RegistryFileTest, AFileThatCannotBeReadIsNeverOverwritten) {
   AsOrdinaryUser(folder_.Path(), [this] {
     RegistryFile registry(FilePath());
     const RegHandle key = Create(registry);
-    ASSERT_EQ(registry.SetValueEx(key, "keep", REG_SZ, Bytes("me"), 2), ERROR_SUCCESS);
+    ASSERT_EQ(registry.SetValueEx(key, "keep", RegType::Text, Bytes("me"), 2), RegStatus::Success);
     const std::string before = ReadWholeFile(FilePath());
     ::chmod(FilePath().c_str(), 0);
-    EXPECT_NE(registry.SetValueEx(key, "v", REG_SZ, Bytes("x"), 1), ERROR_SUCCESS);
+    EXPECT_NE(registry.SetValueEx(key, "v", RegType::Text, Bytes("x"), 1), RegStatus::Success);
     ::chmod(FilePath().c_str(), 0600);
     EXPECT_EQ(ReadWholeFile(FilePath()), before);
   });
@@ -262,24 +262,24 @@ TEST_F(RegistryFileTest, AFileThatCannotBeReadIsNeverOverwritten) {
 TEST_F(RegistryFileTest, AFolderThatCannotBeWrittenLosesWritesButStillReads) {
   RegistryFile registry(FilePath());
   const RegHandle key = Create(registry);
-  ASSERT_EQ(registry.SetValueEx(key, "keep", REG_SZ, Bytes("me"), 2), ERROR_SUCCESS);
+  ASSERT_EQ(registry.SetValueEx(key, "keep", RegType::Text, Bytes("me"), 2), RegStatus::Success);
   // A file standing where the temporary must go fails the write for root as well.
   std::filesystem::create_directories(FilePath() + ".new/blocker");
-  EXPECT_NE(registry.SetValueEx(key, "v", REG_SZ, Bytes("x"), 1), ERROR_SUCCESS);
+  EXPECT_NE(registry.SetValueEx(key, "v", RegType::Text, Bytes("x"), 1), RegStatus::Success);
   EXPECT_EQ(Query(registry, key, "keep"), "me");
   EXPECT_EQ(Query(registry, key, "v"), std::nullopt);
   // The same value again needs no write, so it succeeds.
-  EXPECT_EQ(registry.SetValueEx(key, "keep", REG_SZ, Bytes("me"), 2), ERROR_SUCCESS);
+  EXPECT_EQ(registry.SetValueEx(key, "keep", RegType::Text, Bytes("me"), 2), RegStatus::Success);
 }
 
 TEST_F(RegistryFileTest, AReadOnlyFolderLosesWritesSilently) {
   AsOrdinaryUser(folder_.Path(), [this] {
     RegistryFile registry(FilePath());
     const RegHandle key = Create(registry);
-    ASSERT_EQ(registry.SetValueEx(key, "keep", REG_SZ, Bytes("me"), 2), ERROR_SUCCESS);
+    ASSERT_EQ(registry.SetValueEx(key, "keep", RegType::Text, Bytes("me"), 2), RegStatus::Success);
     const std::string folder = folder_.Path() + "/config/quillbit";
     ::chmod(folder.c_str(), 0500);
-    EXPECT_NE(registry.SetValueEx(key, "v", REG_SZ, Bytes("x"), 1), ERROR_SUCCESS);
+    EXPECT_NE(registry.SetValueEx(key, "v", RegType::Text, Bytes("x"), 1), RegStatus::Success);
     EXPECT_EQ(Query(registry, key, "keep"), "me");
     ::chmod(folder.c_str(), 0700);
   });
@@ -290,10 +290,10 @@ TEST_F(RegistryFileTest, NoPathMeansNothingIsStored) {
   RegHandle key = 0;
   std::uint32_t disposition = 0;
   EXPECT_NE(
-      registry.CreateKeyEx(HKEY_LOCAL_MACHINE, kKey, 0, KEY_SPECIFIC_RIGHTS, key, disposition),
-      ERROR_SUCCESS);
-  EXPECT_NE(registry.OpenKeyEx(HKEY_LOCAL_MACHINE, kKey, 0, KEY_SPECIFIC_RIGHTS, key),
-            ERROR_SUCCESS);
+      registry.CreateKeyEx(Hive::LocalMachine, kKey, 0, RegAccess::SpecificRights, key, disposition),
+      RegStatus::Success);
+  EXPECT_NE(registry.OpenKeyEx(Hive::LocalMachine, kKey, 0, RegAccess::SpecificRights, key),
+            RegStatus::Success);
 }
 
 }  // namespace

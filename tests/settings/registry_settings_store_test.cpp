@@ -26,7 +26,7 @@ TEST(RegistrySettingsStore, KeepsTheMainWindowValuesInItsKey) {
   const RegistryKey* key = document.Find("HKEY_LOCAL_MACHINE\\SOFTWARE\\Tormelund\\Quillbit");
   ASSERT_NE(key, nullptr);
   ASSERT_NE(key->Find("txtFrames"), nullptr);
-  EXPECT_EQ(key->Find("txtFrames")->type, REG_SZ);
+  EXPECT_EQ(key->Find("txtFrames")->type, RegType::Text);
 }
 
 }  // namespace

@@ -129,7 +129,7 @@ TEST(RegistryText, DamagedLinesAreSkippedAndTheRestIsKept) {
       "\"deleted\"=-\n"
       "[HKEY_LOCAL_MACHINE\\K\n"
       "\"still K\"=\"3\"\n"
-      "[-HKEY_LOCAL_MACHINE\\Gone]\n"
+      "[-Hive::LocalMachine\\Gone]\n"
       "\"lost\"=\"4\"\n"
       "[]\n"
       "\"good\"=\"5\"\n");
@@ -153,7 +153,7 @@ TEST(RegistryText, LaterDuplicatesReplaceEarlierOnes) {
 TEST(RegistryText, KeyPathsAndNamesThatCannotBeStored) {
   EXPECT_TRUE(StorableKeyPath("HKEY_LOCAL_MACHINE\\a]b[c"));
   EXPECT_FALSE(StorableKeyPath(""));
-  EXPECT_FALSE(StorableKeyPath("-HKEY_LOCAL_MACHINE"));
+  EXPECT_FALSE(StorableKeyPath("-Hive::LocalMachine"));
   EXPECT_FALSE(StorableKeyPath("HKEY_LOCAL_MACHINE\\a\nb"));
   EXPECT_TRUE(StorableValueName(""));
   EXPECT_FALSE(StorableValueName(std::string("a\0b", 3)));

@@ -1,13 +1,11 @@
 #include "gui/scenario/scenario_registry.h"
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
+#include <string>
 
 #include "settings/mdl_registry.h"
 #include "settings/registry_file.h"
 #include "settings/registry_settings_store.h"
-#include "settings/registry_text.h"
 
 namespace quillbit::scenario {
 namespace {
@@ -19,26 +17,24 @@ class FileRegistry : public ScenarioRegistry {
 
   void StoreText(std::string_view name, std::string_view text) override {
     mdlRegistry::CreateRegKey(file_, kSettingsHive, kSettingsKeyPath);
-    mdlRegistry::WriteRegSetting(file_, kSettingsHive, kSettingsKeyPath, name, text, REG_SZ);
+    mdlRegistry::WriteRegSetting(file_, kSettingsHive, kSettingsKeyPath, name, text, RegType::Text);
   }
 
   void StoreDword(std::string_view name, std::uint32_t number) override {
     mdlRegistry::CreateRegKey(file_, kSettingsHive, kSettingsKeyPath);
-    RegHandle key = 0;
-    file_.OpenKeyEx(kSettingsHive, kSettingsKeyPath, 0, KEY_SPECIFIC_RIGHTS, key);
-    const std::uint8_t bytes[4] = {
-        static_cast<std::uint8_t>(number), static_cast<std::uint8_t>(number >> 8),
-        static_cast<std::uint8_t>(number >> 16), static_cast<std::uint8_t>(number >> 24)};
-    file_.SetValueEx(key, name, REG_DWORD, bytes, sizeof bytes);
-    file_.CloseKey(key);
+    // A number value is handed over as the decimal text of its 32 bits, signed.
+    mdlRegistry::WriteRegSetting(file_, kSettingsHive, kSettingsKeyPath, name,
+                                 std::to_string(static_cast<std::int32_t>(number)),
+                                 RegType::Dword);
   }
 
   std::vector<StoredView> ReadKey() override {
     std::vector<StoredView> values;
-    for (const std::string& name : ValueNames()) {
+    for (std::string& name :
+         mdlRegistry::ReadRegValueNames(file_, kSettingsHive, kSettingsKeyPath)) {
       SettingValue value =
           mdlRegistry::ReadRegSetting(file_, kSettingsHive, kSettingsKeyPath, name);
-      if (!value.IsMissing()) values.push_back({name, std::move(value)});
+      if (!value.IsMissing()) values.push_back({std::move(name), std::move(value)});
     }
     return values;
   }
@@ -47,20 +43,6 @@ class FileRegistry : public ScenarioRegistry {
   RegistryPort& Registry() override { return file_; }
 
  private:
-  // The registry port lists no values, so their names come from the file's text.
-  std::vector<std::string> ValueNames() const {
-    std::ifstream in(file_.Path(), std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    const RegistryDocument document = ParseRegistryText(text.str());
-    const RegistryKey* key = document.Find("HKEY_LOCAL_MACHINE\\" + std::string(kSettingsKeyPath));
-    std::vector<std::string> names;
-    if (key != nullptr) {
-      for (const RegistryValue& value : key->values) names.push_back(value.name);
-    }
-    return names;
-  }
-
   RegistryFile file_;
   RegistrySettingsStore store_;
 };
