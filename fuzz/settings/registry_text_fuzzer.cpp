@@ -1,5 +1,5 @@
 // Arbitrary bytes as a registry file: reading never fails, and what is read writes out to a
-// file that reads back the same. The same bytes as a value's name and data come back exactly.
+// file that reads back the same, whole. The same bytes as a value's name and data come back exactly.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -38,6 +38,8 @@ void FileText(std::string_view text) {
   const std::string written = FormatRegistryText(read);
   const RegistryDocument again = ParseRegistryText(written);
   Require(SameDocument(read, again));
+  // What is written is understood whole, so it is never kept aside as a damaged file.
+  Require(!again.partlyRead);
   Require(FormatRegistryText(again) == written);
 }
 

@@ -57,6 +57,35 @@ class FileDescriptor {
   int fd_;
 };
 
+// Keeps the file as it is under another name, unless something already has that name: a copy
+// kept earlier stays as it is. A second name for the same file costs nothing and cannot tear;
+// where the file system has no such names, the bytes are copied.
+bool KeepOriginal(const std::string& path, const std::string& keep) {
+  if (::link(path.c_str(), keep.c_str()) == 0 || errno == EEXIST) return true;
+  const FileDescriptor in(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (in.get() < 0) return false;
+  FileDescriptor out(
+      ::open(keep.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
+  if (out.get() < 0) return errno == EEXIST;
+  bool copied = true;
+  char buffer[8192];
+  while (copied) {
+    const ssize_t got = ::read(in.get(), buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) {
+      copied = got == 0;
+      break;
+    }
+    copied = WriteAll(out.get(), std::string_view(buffer, static_cast<std::size_t>(got)));
+  }
+  copied = copied && ::fsync(out.get()) == 0;
+  if (::close(out.release()) != 0 || !copied) {
+    ::unlink(keep.c_str());
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 RegistryFile::RegistryFile(std::string path)
@@ -125,6 +154,9 @@ long RegistryFile::Update(const std::function<long(RegistryDocument&, bool&)>& c
   const long status = change(*document, changed);
   if (status != RegStatus::Success || !changed) return status;
   if (!locked) return RegStatus::AccessDenied;
+  // What the reader could not understand is kept as it was before the file is replaced; without
+  // that copy the file is not replaced at all.
+  if (document->partlyRead && !KeepOriginal(path_, BackupPath())) return RegStatus::AccessDenied;
   return Save(folder.get(), *document) ? RegStatus::Success : RegStatus::AccessDenied;
 }
 

@@ -14,7 +14,8 @@ namespace quillbit {
 // Nothing is cached: each call reads the file as it stands, and each change replaces the whole
 // file atomically (a temporary file in the same folder, flushed, renamed over the old one) under
 // an advisory lock on the folder, so that programs closing at once, or a kill at any moment,
-// leave the old file or the new one and never a torn one. Access masks are not checked: the
+// leave the old file or the new one and never a torn one. A file with parts the reader could
+// not understand is first kept beside it, once, so that nothing a person wrote there is lost. Access masks are not checked: the
 // file belongs to the user.
 class RegistryFile : public RegistryPort {
  public:
@@ -24,6 +25,8 @@ class RegistryFile : public RegistryPort {
   RegistryFile& operator=(const RegistryFile&) = delete;
 
   const std::string& Path() const { return path_; }
+  // Where a file the reader could not wholly understand is kept before it is first replaced.
+  std::string BackupPath() const { return path_ + ".bak"; }
 
   long CreateKeyEx(RegHandle hive, std::string_view path, std::uint32_t options,
                    std::uint32_t access, RegHandle& key, std::uint32_t& disposition) override;

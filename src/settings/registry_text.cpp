@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <utility>
 
+#include "core/unicode_text.h"
+
 namespace quillbit {
 namespace {
 
@@ -13,38 +15,6 @@ constexpr std::size_t kWrapColumn = 76;
 
 char FoldCase(char c) {
   return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
-bool ValidUtf8(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    int extra = 0;
-    std::uint32_t min = 0;
-    std::uint32_t code = 0;
-    if (lead < 0x80) {
-      ++i;
-      continue;
-    } else if ((lead & 0xE0) == 0xC0) {
-      extra = 1, min = 0x80, code = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-      extra = 2, min = 0x800, code = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-      extra = 3, min = 0x10000, code = lead & 0x07;
-    } else {
-      return false;
-    }
-    if (i + extra >= text.size()) return false;
-    for (int k = 1; k <= extra; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      if ((next & 0xC0) != 0x80) return false;
-      code = (code << 6) | (next & 0x3F);
-    }
-    if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
-    i += extra + 1;
-  }
-  return true;
 }
 
 bool HasLineBreakOrNul(std::string_view text) {
@@ -302,23 +272,46 @@ RegistryKey& RegistryDocument::Create(std::string_view path, bool& created) {
   return *Find(path);
 }
 
-RegistryDocument ParseRegistryText(std::string_view text) {
-  if (StartsWith(text, "\xEF\xBB\xBF")) text.remove_prefix(3);
+RegistryDocument ParseRegistryText(std::string_view bytes) {
   RegistryDocument document;
+  // The registry editor exports UTF-16 with a byte-order mark; REGEDIT4 files are 8-bit.
+  std::optional<std::string> decoded;
+  std::string_view text = bytes;
+  if (StartsWith(bytes, "\xFF\xFE") || StartsWith(bytes, "\xFE\xFF")) {
+    const ByteOrder order = bytes[0] == '\xFF' ? ByteOrder::LittleEndian : ByteOrder::BigEndian;
+    decoded = Utf16BytesToUtf8(bytes.substr(2), order);
+    if (!decoded) {
+      document.partlyRead = true;
+      return document;
+    }
+    text = *decoded;
+    document.partlyRead = true;  // rewritten in another encoding than it came in
+  } else if (StartsWith(text, "\xEF\xBB\xBF")) {
+    text.remove_prefix(3);
+  }
   const std::vector<std::string_view> lines = PhysicalLines(text);
+  bool anyContent = false;
   std::size_t current = 0;  // index + 1 of the key that values go to; 0 is none
   for (std::size_t i = 0; i < lines.size(); ++i) {
     std::string_view line = lines[i];
-    if (line.empty() || line == kHeader || line == kHeaderV5 || line.front() == ';') continue;
+    if (line.find_first_not_of(" \t") == std::string_view::npos) continue;
+    if (line == kHeader || line == kHeaderV5) continue;
+    anyContent = true;
+    // A comment is understood, but the rewrite would drop it.
+    if (line.front() == ';') {
+      document.partlyRead = true;
+      continue;
+    }
     if (line.front() == '[') {
       current = 0;
       const std::size_t close = line.rfind(']');
-      if (close == std::string_view::npos || close == 1) continue;
-      const std::string_view path = line.substr(1, close - 1);
       // A "[-key]" section deletes a key in an import; here it simply holds nothing.
-      if (path.front() == '-') continue;
+      if (close == std::string_view::npos || close == 1 || line[1] == '-') {
+        document.partlyRead = true;
+        continue;
+      }
       bool created = false;
-      RegistryKey& key = document.Create(path, created);
+      RegistryKey& key = document.Create(line.substr(1, close - 1), created);
       current = static_cast<std::size_t>(&key - document.keys.data()) + 1;
       continue;
     }
@@ -340,8 +333,11 @@ RegistryDocument ParseRegistryText(std::string_view text) {
     RegistryValue value;
     if (current != 0 && ParseValueLine(line, value)) {
       document.keys[current - 1].Set(std::move(value));
+    } else {
+      document.partlyRead = true;
     }
   }
+  if (anyContent && document.keys.empty()) document.partlyRead = true;
   return document;
 }
 

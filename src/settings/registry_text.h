@@ -29,6 +29,10 @@ struct RegistryKey {
 // The whole registry file in memory, keys in the order they were first seen.
 struct RegistryDocument {
   std::vector<RegistryKey> keys;
+  // Set by the reader when writing the document back would not give the text it read: a line
+  // it could not understand or does not keep (a comment, a deletion), an encoding it could not
+  // read or does not write, or a text with no key at all.
+  bool partlyRead = false;
 
   const RegistryKey* Find(std::string_view path) const;
   RegistryKey* Find(std::string_view path);
@@ -43,9 +47,10 @@ bool SameRegistryName(std::string_view a, std::string_view b);
 bool StorableKeyPath(std::string_view path);
 bool StorableValueName(std::string_view name);
 
-// Reads the REGEDIT4 text format leniently: whatever cannot be understood is skipped, so a
-// damaged file loses only the lines that are damaged.
-RegistryDocument ParseRegistryText(std::string_view text);
+// Reads the REGEDIT4 text format, or the registry editor's version 5 export in UTF-16 with its
+// byte-order mark, leniently: whatever cannot be understood is skipped, so a damaged file loses
+// only the lines that are damaged.
+RegistryDocument ParseRegistryText(std::string_view bytes);
 
 // Writes the REGEDIT4 text format; texts that the quoted form cannot carry go out as hex(1).
 std::string FormatRegistryText(const RegistryDocument& document);

@@ -159,5 +159,19 @@ TEST_F(MdlRegistryTest, NumbersAreWrittenAsThirtyTwoBitValues) {
   EXPECT_EQ(Read("bad"), SettingValue::Missing());
 }
 
+TEST_F(MdlRegistryTest, ValueNamesAreListedInTheKeysOrderOfAnyType) {
+  const auto names = [this] {
+    return mdlRegistry::ReadRegValueNames(registry_, Hive::LocalMachine, kKey);
+  };
+  EXPECT_TRUE(names().empty()) << "no key";
+  mdlRegistry::CreateRegKey(registry_, Hive::LocalMachine, kKey);
+  EXPECT_TRUE(names().empty()) << "no values";
+  Write("txtFrames", "1");
+  StoreRaw("binary", RegType::Binary, "ch");
+  Write("chkFF", "ch");
+  Write("txtFrames", "2");
+  EXPECT_EQ(names(), (std::vector<std::string>{"txtFrames", "binary", "chkFF"}));
+}
+
 }  // namespace
 }  // namespace quillbit

@@ -233,6 +233,123 @@ TEST_F(RegistryFileTest, ACorruptFileReadsAsWhatCanBeUnderstood) {
   EXPECT_EQ(Query(registry, key, "c"), std::nullopt);
 }
 
+// The bytes of `text` as the registry editor exports it: UTF-16 with a byte-order mark.
+std::string Utf16Export(std::string_view ascii, bool bigEndian) {
+  std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+  for (const char c : ascii) {
+    bytes += bigEndian ? '\0' : c;
+    bytes += bigEndian ? c : '\0';
+  }
+  return bytes;
+}
+
+struct KeptFile {
+  const char* label;
+  std::string before;      // the file a person left
+  bool kept;               // whether the first write keeps it aside
+  const char* frames;      // what "txtFrames" reads before the write; nullptr for missing
+};
+
+class RegistryFileKeeps : public testing::TestWithParam<KeptFile> {
+ protected:
+  std::string FilePath() const { return folder_.File("registry.reg"); }
+  TempFolder folder_;
+};
+
+TEST_P(RegistryFileKeeps, WhatItCouldNotUnderstandBeforeTheFirstWrite) {
+  const KeptFile& file = GetParam();
+  WriteWholeFile(FilePath(), file.before);
+  RegistryFile registry(FilePath());
+  RegHandle key = 0;
+  std::uint32_t disposition = 0;
+  ASSERT_EQ(registry.CreateKeyEx(Hive::LocalMachine, kKey, 0, RegAccess::SpecificRights, key,
+                                 disposition),
+            RegStatus::Success);
+  std::uint32_t type = 0;
+  std::uint32_t size = 64;
+  std::string frames(64, '\0');
+  const long read = registry.QueryValueEx(key, "txtFrames", type,
+                                          reinterpret_cast<std::uint8_t*>(frames.data()), size);
+  if (file.frames == nullptr) {
+    EXPECT_NE(read, RegStatus::Success);
+  } else {
+    ASSERT_EQ(read, RegStatus::Success);
+    EXPECT_EQ(frames.substr(0, size), file.frames);
+  }
+
+  ASSERT_EQ(registry.SetValueEx(key, "chkFF", RegType::Text, Bytes("ch"), 2), RegStatus::Success);
+  ASSERT_EQ(std::filesystem::exists(registry.BackupPath()), file.kept);
+  if (file.kept) {
+    EXPECT_EQ(ReadWholeFile(registry.BackupPath()), file.before);
+  }
+  const RegistryDocument after = ParseRegistryText(ReadWholeFile(FilePath()));
+  EXPECT_FALSE(after.partlyRead) << ReadWholeFile(FilePath());
+  ASSERT_NE(after.Find("HKEY_LOCAL_MACHINE\\SOFTWARE\\Tormelund\\Quillbit"), nullptr);
+
+  // An older copy still there is never replaced, whatever the file holds by then.
+  WriteWholeFile(FilePath(), "damaged again\n");
+  WriteWholeFile(registry.BackupPath(), "older copy");
+  ASSERT_EQ(registry.SetValueEx(key, "chkFF", RegType::Text, Bytes("un"), 2), RegStatus::Success);
+  EXPECT_EQ(ReadWholeFile(registry.BackupPath()), "older copy");
+  registry.CloseKey(key);
+}
+
+constexpr char kExport[] =
+    "Windows Registry Editor Version 5.00\r\n\r\n"
+    "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\r\n"
+    "\"PATH\"=\"C:\\\\Program Files\\\\msinfo32.exe\"\r\n\r\n"
+    "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tormelund\\Quillbit]\r\n"
+    "\"txtFrames\"=\"90000\"\r\n\"n\"=dword:0000002a\r\n"
+    "\"x\"=hex(2):25,00,50,00,41,00,\\\r\n  54,00,48,00,00,00\r\n\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, RegistryFileKeeps,
+    testing::Values(
+        KeptFile{"CleanFileIsSimplyReplaced",
+                 "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tormelund\\Quillbit]\n"
+                 "\"txtFrames\"=\"1\"\n",
+                 false, "1"},
+        KeptFile{"EmptyFileIsAFirstRun", "", false, nullptr},
+        KeptFile{"Utf16LittleEndianExport", Utf16Export(kExport, false), true, "90000"},
+        KeptFile{"Utf16BigEndianExport", Utf16Export(kExport, true), true, "90000"},
+        KeptFile{"DamagedLineAmongGoodOnes",
+                 "REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tormelund\\Quillbit]\n"
+                 "\"txtFrames\"=\"7\"\n\"half=\n",
+                 true, "7"},
+        KeptFile{"Comment", "REGEDIT4\n; the tool I use\n", true, nullptr},
+        KeptFile{"NoKeyAtAll", "some notes of mine\n", true, nullptr},
+        KeptFile{"Utf16ThatIsNot", std::string("\xFF\xFE\x00\xD8zz", 6), true, nullptr}),
+    [](const testing::TestParamInfo<KeptFile>& param) { return param.param.label; });
+
+TEST(RegistryFileExport, EveryKeyOfAnExportSurvivesTheRewrite) {
+  TempFolder folder;
+  const std::string path = folder.File("registry.reg");
+  WriteWholeFile(path, Utf16Export(kExport, false));
+  RegistryFile registry(path);
+  RegHandle key = 0;
+  std::uint32_t disposition = 0;
+  ASSERT_EQ(registry.CreateKeyEx(Hive::LocalMachine, "SOFTWARE\\Other", 0,
+                                 RegAccess::SpecificRights, key, disposition),
+            RegStatus::Success);
+  registry.CloseKey(key);
+  const RegistryDocument before = ParseRegistryText(ReadWholeFile(path + ".bak"));
+  const RegistryDocument after = ParseRegistryText(ReadWholeFile(path));
+  for (const RegistryKey& kept : before.keys) {
+    const RegistryKey* now = after.Find(kept.path);
+    ASSERT_NE(now, nullptr) << kept.path;
+    ASSERT_EQ(now->values.size(), kept.values.size()) << kept.path;
+    for (const RegistryValue& value : kept.values) {
+      const RegistryValue* same = now->Find(value.name);
+      ASSERT_NE(same, nullptr) << value.name;
+      EXPECT_EQ(same->type, value.type);
+      EXPECT_EQ(same->data, value.data);
+    }
+  }
+  const RegistryValue* tool =
+      after.Find("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO")->Find("PATH");
+  EXPECT_EQ(tool->data, "C:\\Program Files\\msinfo32.exe");
+}
+
 TEST_F(RegistryFileTest, AFolderInPlaceOfTheFileIsNeitherReadNorReplaced) {
   std::filesystem::create_directories(FilePath());
   RegistryFile registry(FilePath());

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quillbit {
+
+// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
+bool ValidUtf8(std::string_view text);
+
+// UTF-16 text given as bytes, in either byte order, as UTF-8; none when the bytes are not
+// UTF-16 (an odd count, or a surrogate without its partner).
+enum class ByteOrder { LittleEndian, BigEndian };
+std::optional<std::string> Utf16BytesToUtf8(std::string_view bytes, ByteOrder order);
+
+}  // namespace quillbit
