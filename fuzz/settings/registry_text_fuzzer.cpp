@@ -1,5 +1,6 @@
 // Arbitrary bytes as a registry file: reading never fails, and what is read writes out to a
-// file that reads back the same, whole. The same bytes as a value's name and data come back exactly.
+// file that reads back the same, whole. The same bytes as a value's name and data come back
+// exactly.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>

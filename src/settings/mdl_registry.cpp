@@ -60,7 +60,8 @@ long PutValue(RegistryPort& registry, RegHandle key, std::string_view name, std:
   if (type == RegType::Dword) {
     std::int32_t number = 0;
     const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
-    if (error != std::errc() || end != value.data() + value.size()) return RegStatus::InvalidParameter;
+    if (error != std::errc() || end != value.data() + value.size())
+      return RegStatus::InvalidParameter;
     const auto data = DwordBytes(static_cast<std::uint32_t>(number));
     return registry.SetValueEx(key, name, RegType::Dword, data.data(), data.size());
   }

@@ -15,8 +15,8 @@ namespace quillbit {
 // file atomically (a temporary file in the same folder, flushed, renamed over the old one) under
 // an advisory lock on the folder, so that programs closing at once, or a kill at any moment,
 // leave the old file or the new one and never a torn one. A file with parts the reader could
-// not understand is first kept beside it, once, so that nothing a person wrote there is lost. Access masks are not checked: the
-// file belongs to the user.
+// not understand is first kept beside it, once, so that nothing a person wrote there is lost.
+// Access masks are not checked: the file belongs to the user.
 class RegistryFile : public RegistryPort {
  public:
   explicit RegistryFile(std::string path);

@@ -9,7 +9,8 @@ void RegistrySettingsStore::CreateKey() {
 }
 
 void RegistrySettingsStore::Write(std::string_view name, std::string_view text) {
-  mdlRegistry::WriteRegSetting(registry_, kSettingsHive, kSettingsKeyPath, name, text, RegType::Text);
+  mdlRegistry::WriteRegSetting(registry_, kSettingsHive, kSettingsKeyPath, name, text,
+                               RegType::Text);
 }
 
 SettingValue RegistrySettingsStore::Read(std::string_view name) {

@@ -117,7 +117,7 @@ class FakeRegistry : public RegistryPort {
   std::vector<Open> opens;
   std::vector<std::uint32_t> capacities;  // the buffer size each query offered
   std::vector<std::string> log;
-  long queryStatus = RegStatus::Success;           // a forced failure of every query
+  long queryStatus = RegStatus::Success;      // a forced failure of every query
   std::optional<std::uint32_t> reportedSize;  // a size reported in place of the true one
 
  private:

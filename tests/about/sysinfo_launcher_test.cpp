@@ -58,10 +58,13 @@ INSTANTIATE_TEST_SUITE_P(
                  std::string("ab\0", 3)},
         ReadCase{"SingleCharacterText", RegType::Text, "x", "", "x"},
         ReadCase{"TextOfJustANulIsEmpty", RegType::Text, std::string("\0", 1), "old", ""},
-        ReadCase{"NumberAsHexBytesLastToFirst", RegType::Dword, "\x78\x56\x34\x12", "", "&h12345678"},
+        ReadCase{"NumberAsHexBytesLastToFirst", RegType::Dword, "\x78\x56\x34\x12", "",
+                 "&h12345678"},
         // The trimming takes a zero top byte for a terminating NUL; the digits keep the value.
-        ReadCase{"NumberWithZeroTopByte", RegType::Dword, std::string("\x2A\0\0\0", 4), "", "&h00002A"},
-        ReadCase{"NumberAppendsToWhatWasThere", RegType::Dword, "\x01\x02\x03\x04", "7", "&h704030201"},
+        ReadCase{"NumberWithZeroTopByte", RegType::Dword, std::string("\x2A\0\0\0", 4), "",
+                 "&h00002A"},
+        ReadCase{"NumberAppendsToWhatWasThere", RegType::Dword, "\x01\x02\x03\x04", "7",
+                 "&h704030201"},
         ReadCase{"OtherTypeLeavesTheTextAlone", 3, "\x01\x02", "kept", "kept"},
         ReadCase{"ExpandableTextIsAnotherType", 2, std::string("%Path%\0", 7), "", ""}),
     [](const auto& test) { return std::string(test.param.name); });

@@ -50,9 +50,9 @@ class RegistryFileTest : public testing::Test {
   RegHandle Create(RegistryFile& registry, std::string_view path = kKey) {
     RegHandle key = 0;
     std::uint32_t disposition = 0;
-    EXPECT_EQ(
-        registry.CreateKeyEx(Hive::LocalMachine, path, 0, RegAccess::SpecificRights, key, disposition),
-        RegStatus::Success);
+    EXPECT_EQ(registry.CreateKeyEx(Hive::LocalMachine, path, 0, RegAccess::SpecificRights, key,
+                                   disposition),
+              RegStatus::Success);
     return key;
   }
 
@@ -81,9 +81,9 @@ TEST_F(RegistryFileTest, CreateMakesThePrivateFolderAndFileWithEveryKeyAbove) {
   RegistryFile registry(FilePath());
   RegHandle key = 0;
   std::uint32_t disposition = 0;
-  ASSERT_EQ(
-      registry.CreateKeyEx(Hive::LocalMachine, kKey, 0, RegAccess::SpecificRights, key, disposition),
-      RegStatus::Success);
+  ASSERT_EQ(registry.CreateKeyEx(Hive::LocalMachine, kKey, 0, RegAccess::SpecificRights, key,
+                                 disposition),
+            RegStatus::Success);
   EXPECT_EQ(disposition, RegDisposition::CreatedNewKey);
   EXPECT_NE(key, 0u);
   EXPECT_EQ(registry.CloseKey(key), RegStatus::Success);
@@ -97,9 +97,9 @@ TEST_F(RegistryFileTest, CreateMakesThePrivateFolderAndFileWithEveryKeyAbove) {
   EXPECT_NE(document.Find("HKEY_LOCAL_MACHINE\\SOFTWARE\\Tormelund"), nullptr);
   EXPECT_NE(document.Find("HKEY_LOCAL_MACHINE\\SOFTWARE\\Tormelund\\Quillbit"), nullptr);
 
-  ASSERT_EQ(
-      registry.CreateKeyEx(Hive::LocalMachine, kKey, 0, RegAccess::SpecificRights, key, disposition),
-      RegStatus::Success);
+  ASSERT_EQ(registry.CreateKeyEx(Hive::LocalMachine, kKey, 0, RegAccess::SpecificRights, key,
+                                 disposition),
+            RegStatus::Success);
   EXPECT_EQ(disposition, RegDisposition::OpenedExistingKey);
 }
 
@@ -123,14 +123,16 @@ TEST_F(RegistryFileTest, ValuesOfEveryTypeReadBackFromAnotherInstance) {
     const RegHandle key = Create(writer);
     ASSERT_EQ(writer.SetValueEx(key, "text", RegType::Text, Bytes("ch"), 2), RegStatus::Success);
     ASSERT_EQ(writer.SetValueEx(key, "empty", RegType::Text, nullptr, 0), RegStatus::Success);
-    ASSERT_EQ(writer.SetValueEx(key, "number", RegType::Dword, Bytes("\x05\0\0\0"), 4), RegStatus::Success);
+    ASSERT_EQ(writer.SetValueEx(key, "number", RegType::Dword, Bytes("\x05\0\0\0"), 4),
+              RegStatus::Success);
     ASSERT_EQ(writer.SetValueEx(key, "binary", 3, Bytes("\0\1"), 2), RegStatus::Success);
     ASSERT_EQ(writer.SetValueEx(key, "odd", 0x12345678, Bytes("x"), 1), RegStatus::Success);
     ASSERT_EQ(writer.SetValueEx(key, "text", RegType::Text, Bytes("un"), 2), RegStatus::Success);
   }
   RegistryFile reader(FilePath());
   RegHandle key = 0;
-  ASSERT_EQ(reader.OpenKeyEx(Hive::LocalMachine, kKey, 0, RegAccess::SpecificRights, key), RegStatus::Success);
+  ASSERT_EQ(reader.OpenKeyEx(Hive::LocalMachine, kKey, 0, RegAccess::SpecificRights, key),
+            RegStatus::Success);
   const struct {
     std::string_view name;
     std::uint32_t type;
@@ -182,8 +184,9 @@ TEST_F(RegistryFileTest, SubkeysOpenBelowAnOpenKey) {
   const RegHandle parent = Create(registry, "SOFTWARE\\Tormelund");
   RegHandle child = 0;
   std::uint32_t disposition = 0;
-  ASSERT_EQ(registry.CreateKeyEx(parent, "Quillbit\\", 0, RegAccess::SpecificRights, child, disposition),
-            RegStatus::Success);
+  ASSERT_EQ(
+      registry.CreateKeyEx(parent, "Quillbit\\", 0, RegAccess::SpecificRights, child, disposition),
+      RegStatus::Success);
   ASSERT_EQ(registry.SetValueEx(child, "v", RegType::Text, Bytes("x"), 1), RegStatus::Success);
   RegHandle again = 0;
   ASSERT_EQ(registry.OpenKeyEx(Hive::LocalMachine, kKey, 0, RegAccess::SpecificRights, again),
@@ -245,9 +248,9 @@ std::string Utf16Export(std::string_view ascii, bool bigEndian) {
 
 struct KeptFile {
   const char* label;
-  std::string before;      // the file a person left
-  bool kept;               // whether the first write keeps it aside
-  const char* frames;      // what "txtFrames" reads before the write; nullptr for missing
+  std::string before;  // the file a person left
+  bool kept;           // whether the first write keeps it aside
+  const char* frames;  // what "txtFrames" reads before the write; nullptr for missing
 };
 
 class RegistryFileKeeps : public testing::TestWithParam<KeptFile> {
@@ -304,21 +307,21 @@ constexpr char kExport[] =
 
 INSTANTIATE_TEST_SUITE_P(
     Files, RegistryFileKeeps,
-    testing::Values(
-        KeptFile{"CleanFileIsSimplyReplaced",
-                 "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tormelund\\Quillbit]\n"
-                 "\"txtFrames\"=\"1\"\n",
-                 false, "1"},
-        KeptFile{"EmptyFileIsAFirstRun", "", false, nullptr},
-        KeptFile{"Utf16LittleEndianExport", Utf16Export(kExport, false), true, "90000"},
-        KeptFile{"Utf16BigEndianExport", Utf16Export(kExport, true), true, "90000"},
-        KeptFile{"DamagedLineAmongGoodOnes",
-                 "REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tormelund\\Quillbit]\n"
-                 "\"txtFrames\"=\"7\"\n\"half=\n",
-                 true, "7"},
-        KeptFile{"Comment", "REGEDIT4\n; the tool I use\n", true, nullptr},
-        KeptFile{"NoKeyAtAll", "some notes of mine\n", true, nullptr},
-        KeptFile{"Utf16ThatIsNot", std::string("\xFF\xFE\x00\xD8zz", 6), true, nullptr}),
+    testing::Values(KeptFile{"CleanFileIsSimplyReplaced",
+                             "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tormelund\\Quillbit]\n"
+                             "\"txtFrames\"=\"1\"\n",
+                             false, "1"},
+                    KeptFile{"EmptyFileIsAFirstRun", "", false, nullptr},
+                    KeptFile{"Utf16LittleEndianExport", Utf16Export(kExport, false), true, "90000"},
+                    KeptFile{"Utf16BigEndianExport", Utf16Export(kExport, true), true, "90000"},
+                    KeptFile{"DamagedLineAmongGoodOnes",
+                             "REGEDIT4\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tormelund\\Quillbit]\n"
+                             "\"txtFrames\"=\"7\"\n\"half=\n",
+                             true, "7"},
+                    KeptFile{"Comment", "REGEDIT4\n; the tool I use\n", true, nullptr},
+                    KeptFile{"NoKeyAtAll", "some notes of mine\n", true, nullptr},
+                    KeptFile{"Utf16ThatIsNot", std::string("\xFF\xFE\x00\xD8zz", 6), true,
+                             nullptr}),
     [](const testing::TestParamInfo<KeptFile>& param) { return param.param.label; });
 
 TEST(RegistryFileExport, EveryKeyOfAnExportSurvivesTheRewrite) {
@@ -357,9 +360,9 @@ TEST_F(RegistryFileTest, AFolderInPlaceOfTheFileIsNeitherReadNorReplaced) {
   std::uint32_t disposition = 0;
   EXPECT_NE(registry.OpenKeyEx(Hive::LocalMachine, kKey, 0, RegAccess::SpecificRights, key),
             RegStatus::Success);
-  EXPECT_NE(
-      registry.CreateKeyEx(Hive::LocalMachine, kKey, 0, RegAccess::SpecificRights, key, disposition),
-      RegStatus::Success);
+  EXPECT_NE(registry.CreateKeyEx(Hive::LocalMachine, kKey, 0, RegAccess::SpecificRights, key,
+                                 disposition),
+            RegStatus::Success);
   EXPECT_TRUE(std::filesystem::is_directory(FilePath()));
 }
 
@@ -406,9 +409,9 @@ TEST_F(RegistryFileTest, NoPathMeansNothingIsStored) {
   RegistryFile registry("");
   RegHandle key = 0;
   std::uint32_t disposition = 0;
-  EXPECT_NE(
-      registry.CreateKeyEx(Hive::LocalMachine, kKey, 0, RegAccess::SpecificRights, key, disposition),
-      RegStatus::Success);
+  EXPECT_NE(registry.CreateKeyEx(Hive::LocalMachine, kKey, 0, RegAccess::SpecificRights, key,
+                                 disposition),
+            RegStatus::Success);
   EXPECT_NE(registry.OpenKeyEx(Hive::LocalMachine, kKey, 0, RegAccess::SpecificRights, key),
             RegStatus::Success);
 }

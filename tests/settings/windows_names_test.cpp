@@ -1,9 +1,8 @@
 // Built for Windows only: every header of the libraries that know no toolkit, included after
 // <windows.h>, whose registry names are macros; and the port's numbers held against the
 // platform's own, so that a backend can hand them through unchanged.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstdint>
 
@@ -33,8 +32,7 @@ TEST(WindowsNames, PortNumbersAreThePlatformsOwn) {
   EXPECT_EQ(RegType::Binary, static_cast<std::uint32_t>(REG_BINARY));
   EXPECT_EQ(RegType::Dword, static_cast<std::uint32_t>(REG_DWORD));
   EXPECT_EQ(RegDisposition::CreatedNewKey, static_cast<std::uint32_t>(REG_CREATED_NEW_KEY));
-  EXPECT_EQ(RegDisposition::OpenedExistingKey,
-            static_cast<std::uint32_t>(REG_OPENED_EXISTING_KEY));
+  EXPECT_EQ(RegDisposition::OpenedExistingKey, static_cast<std::uint32_t>(REG_OPENED_EXISTING_KEY));
   EXPECT_EQ(RegAccess::SpecificRights,
             static_cast<std::uint32_t>(KEY_QUERY_VALUE | KEY_SET_VALUE | KEY_CREATE_SUB_KEY |
                                        KEY_ENUMERATE_SUB_KEYS | KEY_NOTIFY | KEY_CREATE_LINK));

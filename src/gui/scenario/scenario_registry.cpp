@@ -24,8 +24,7 @@ class FileRegistry : public ScenarioRegistry {
     mdlRegistry::CreateRegKey(file_, kSettingsHive, kSettingsKeyPath);
     // A number value is handed over as the decimal text of its 32 bits, signed.
     mdlRegistry::WriteRegSetting(file_, kSettingsHive, kSettingsKeyPath, name,
-                                 std::to_string(static_cast<std::int32_t>(number)),
-                                 RegType::Dword);
+                                 std::to_string(static_cast<std::int32_t>(number)), RegType::Dword);
   }
 
   std::vector<StoredView> ReadKey() override {
