@@ -24,13 +24,6 @@ std::optional<std::string_view> HiveName(RegHandle hive) {
   return std::nullopt;
 }
 
-std::string FullKeyPath(RegHandle hive, std::string_view path) {
-  std::string full(HiveName(hive).value_or(""));
-  full += '\\';
-  full += path;
-  return full;
-}
-
 std::array<std::uint8_t, 4> DwordBytes(std::uint32_t number) {
   return {static_cast<std::uint8_t>(number), static_cast<std::uint8_t>(number >> 8),
           static_cast<std::uint8_t>(number >> 16), static_cast<std::uint8_t>(number >> 24)};

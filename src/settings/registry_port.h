@@ -26,8 +26,6 @@ inline constexpr RegHandle Users = 0x80000003;
 // The hive's name as exported registry files write it ("HKEY_LOCAL_MACHINE"); none for a
 // handle that is not a hive.
 std::optional<std::string_view> HiveName(RegHandle hive);
-// "HKEY_LOCAL_MACHINE\SOFTWARE\..." for a key below a hive.
-std::string FullKeyPath(RegHandle hive, std::string_view path);
 
 // Status codes, as the platform numbers them.
 namespace RegStatus {
