@@ -22,8 +22,9 @@ inline constexpr std::string_view kSysInfoProgramName = "\\MSINFO32.EXE";
 inline constexpr std::string_view kSysInfoUnavailable =
     "System Information Is Unavailable At This Time";
 
-// Both keys are opened with write rights as well as read rights.
-inline constexpr std::uint32_t kSysInfoKeyAccess = RegAccess::SpecificAndRead;
+// Both keys are machine-wide and only read: asking for write rights too would be refused to
+// every program that runs without elevation, and the tool could never be found.
+inline constexpr std::uint32_t kSysInfoKeyAccess = RegAccess::Read;
 inline constexpr std::uint32_t kKeyValueBufferSize = 1024;
 
 // System information programs a Linux desktop may have installed, in order of preference. Where

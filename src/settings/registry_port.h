@@ -51,10 +51,12 @@ inline constexpr std::uint32_t CreatedNewKey = 1;
 inline constexpr std::uint32_t OpenedExistingKey = 2;
 }  // namespace RegDisposition
 
-// Access masks: the six specific key rights, and those with the standard read right.
+// Access masks: the six specific key rights, those with the standard read right, and the right
+// to read alone (query, enumerate, notify, standard read).
 namespace RegAccess {
 inline constexpr std::uint32_t SpecificRights = 0x3F;
 inline constexpr std::uint32_t SpecificAndRead = 0x2003F;
+inline constexpr std::uint32_t Read = 0x20019;
 }  // namespace RegAccess
 
 // A 32-bit value as the registry stores it: four bytes, least significant first.

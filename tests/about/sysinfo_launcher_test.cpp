@@ -20,6 +20,7 @@ using testing_support::FakeRegistry;
 
 constexpr RegHandle kHklm = Hive::LocalMachine;
 constexpr std::uint32_t kKeyRead = 0x20019;  // what a user who may only read is granted
+constexpr std::uint32_t kKeySetValue = 0x2;  // a right to write without the right to read
 const std::string kTestKey = "SOFTWARE\\Test";
 
 // ---- GetKeyValue ----------------------------------------------------------------------------
@@ -69,13 +70,13 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"ExpandableTextIsAnotherType", 2, std::string("%Path%\0", 7), "", ""}),
     [](const auto& test) { return std::string(test.param.name); });
 
-TEST(GetKeyValue, OpensWithReadAndWriteRightsAndOffersA1024ByteBuffer) {
+TEST(GetKeyValue, OpensWithReadRightsOnlyAndOffersA1024ByteBuffer) {
   FakeRegistry registry;
   registry.SetText(kHklm, kTestKey, "Name", "v");
   std::string value;
   ASSERT_TRUE(GetKeyValue(registry, kHklm, kTestKey, "Name", value));
   ASSERT_EQ(registry.opens.size(), 1u);
-  EXPECT_EQ(registry.opens[0].access, 0x2003Fu);
+  EXPECT_EQ(registry.opens[0].access, 0x20019u);
   EXPECT_THAT(registry.capacities, ElementsAre(1024u));
   EXPECT_THAT(registry.log, ElementsAre("open " + kTestKey, "query Name", "close"));
 }
@@ -104,10 +105,10 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, GetKeyValueFails,
     testing::Values(FailCase{"MissingKey", [](FakeRegistry&) {}},
                     FailCase{"MissingValue", [](FakeRegistry& r) { r.AddKey(kHklm, kTestKey); }},
-                    FailCase{"KeyOnlyReadable",
+                    FailCase{"KeyNotReadable",
                              [](FakeRegistry& r) {
                                r.SetText(kHklm, kTestKey, "Name", "v");
-                               r.AddKey(kHklm, kTestKey).granted = kKeyRead;
+                               r.AddKey(kHklm, kTestKey).granted = kKeySetValue;
                              }},
                     FailCase{"OtherHive",
                              [](FakeRegistry& r) {
@@ -220,7 +221,7 @@ TEST_P(StartSysInfoRuns, StartsOrShowsTheOneMessage) {
     EXPECT_THAT(p.messages.shown, IsEmpty());
   }
   EXPECT_EQ(p.registry.OpenHandles(), 0u);
-  for (const auto& open : p.registry.opens) EXPECT_EQ(open.access, 0x2003Fu) << open.path;
+  for (const auto& open : p.registry.opens) EXPECT_EQ(open.access, 0x20019u) << open.path;
 }
 
 const std::string kLong1024(1024, 'x');
@@ -347,7 +348,7 @@ INSTANTIATE_TEST_SUITE_P(
                                true},
                     LaunchCase{
                         "PathOfAnEmptyText", [](AboutPorts& p) { SetPath(p, ""); }, {}, {}, true},
-                    LaunchCase{"KeysOnlyReadable",
+                    LaunchCase{"KeysOnlyReadableAreEnough",
                                [](AboutPorts& p) {
                                  SetPath(p, kHardinfo);
                                  SetFolder(p, "C:\\Tools");
@@ -357,8 +358,8 @@ INSTANTIATE_TEST_SUITE_P(
                                  p.programs.programs = {kHardinfo, "C:\\Tools\\MSINFO32.EXE"};
                                },
                                {},
-                               {},
-                               true},
+                               {kHardinfo},
+                               false},
                     LaunchCase{"PathOf1024BytesIsStartedAsReadAndFails",
                                [](AboutPorts& p) { SetPath(p, kLong1024, false); },
                                {},
