@@ -1,0 +1,311 @@
+#include "win32/form_view.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <climits>
+#include <map>
+#include <string>
+#include <utility>
+
+#include "settings/windows_text.h"
+#include "win32/caption_fit.h"
+#include "win32/dpi.h"
+
+namespace quillbit {
+namespace {
+
+// Control ids start above the dialog manager's own (IDOK, IDCANCEL and the like).
+constexpr int kFirstControlId = 100;
+
+// Shows the model's changes while it lives, so that what the windows report meanwhile is known
+// not to be a person's action.
+class ApplyingScope {
+ public:
+  explicit ApplyingScope(int& depth) : depth_(depth) { ++depth_; }
+  ~ApplyingScope() { --depth_; }
+  ApplyingScope(const ApplyingScope&) = delete;
+  ApplyingScope& operator=(const ApplyingScope&) = delete;
+
+ private:
+  int& depth_;
+};
+
+bool HasStyle(HWND window, LONG_PTR bits) {
+  return (::GetWindowLongPtrW(window, GWL_STYLE) & bits) == bits;
+}
+
+void SetStyleBit(HWND window, LONG_PTR bit, bool on) {
+  const LONG_PTR style = ::GetWindowLongPtrW(window, GWL_STYLE);
+  const LONG_PTR wanted = on ? (style | bit) : (style & ~bit);
+  if (wanted != style) ::SetWindowLongPtrW(window, GWL_STYLE, wanted);
+}
+
+}  // namespace
+
+Win32FormView::Win32FormView(ControlSet& controls, HWND form, HINSTANCE instance)
+    : controls_(controls),
+      form_(form),
+      instance_(instance),
+      dpi_(WindowDpi(form)),
+      menus_(controls, [this](const Control& control) { return CommandIdFor(control.Name()); }) {
+  Build();
+  subscription_ = controls_.Subscribe([this](const Control& control, Property property) {
+    for (WinBinding& b : bindings_) {
+      if (b.control == &control) {
+        Apply(b, property);
+        return;
+      }
+    }
+  });
+}
+
+Win32FormView::~Win32FormView() {
+  controls_.Unsubscribe(subscription_);
+  for (const WinBinding& b : bindings_) {
+    if (b.picture != nullptr) ::DestroyIcon(b.picture);
+  }
+}
+
+void Win32FormView::Build() {
+  std::map<std::string, int, std::less<>> frames;
+  bindings_.reserve(controls_.All().size());
+  for (Control& control : controls_.All()) {
+    const ControlDesign& design = control.Design();
+    WinBinding& b = bindings_.emplace_back();
+    b.control = &control;
+    b.id = kFirstControlId + static_cast<int>(bindings_.size() - 1);
+    b.fore = control.ForeColor();
+    b.back = control.BackColor();
+    const WinControlKind* kind = KindOf(b);
+    if (kind == nullptr) continue;
+    if (const auto frame = frames.find(design.container); frame != frames.end()) {
+      const WinBinding& holder = bindings_[static_cast<std::size_t>(frame->second)];
+      b.frame = frame->second;
+      b.originLeft = holder.originLeft + holder.control->Design().rect.left;
+      b.originTop = holder.originTop + holder.control->Design().rect.top;
+    }
+    // Siblings clip each other, so that the upper of two overlapping controls is seen whole.
+    const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind->Style(design) |
+                        (kind->TakesFocus(design) ? WS_TABSTOP : 0);
+    b.window =
+        ::CreateWindowExW(kind->ExStyle(design), kind->WindowClass(), L"", style, 0, 0, 0, 0, form_,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(b.id)), instance_, nullptr);
+    if (b.window == nullptr) continue;
+    if (design.kind == ControlKind::Frame)
+      frames[design.name] = static_cast<int>(bindings_.size() - 1);
+    if (design.pointer == MousePointer::PointingHand && hand_ == nullptr)
+      hand_ = std::make_unique<HandPointer>();
+    kind->Prepare(b);
+    AddToolTip(b);
+  }
+  menus_.Attach(form_);
+  OrderWindows();
+  Layout(dpi_);
+  for (WinBinding& b : bindings_) ApplyAll(b);
+}
+
+void Win32FormView::AddToolTip(const WinBinding& b) {
+  const std::string& tip = b.control->Design().toolTip;
+  if (tip.empty()) return;
+  if (toolTips_ == nullptr) {
+    toolTips_ =
+        ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                          WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                          CW_USEDEFAULT, CW_USEDEFAULT, form_, nullptr, instance_, nullptr);
+    if (toolTips_ == nullptr) return;
+  }
+  std::wstring text = WideText(tip);
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = form_;
+  tool.uId = reinterpret_cast<UINT_PTR>(b.window);
+  tool.lpszText = text.data();
+  ::SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+// The dialog manager moves the focus through the windows in their z-order: the controls that
+// take the focus come first, in tab order; then the others, each later one of the list above
+// the earlier ones it overlaps; the frames last, under everything they hold.
+void Win32FormView::OrderWindows() {
+  std::vector<const WinBinding*> focusable, others, frames;
+  for (const WinBinding& b : bindings_) {
+    if (b.window == nullptr) continue;
+    const ControlDesign& design = b.control->Design();
+    if (KindOf(b)->TakesFocus(design)) {
+      focusable.push_back(&b);
+    } else if (design.kind == ControlKind::Frame) {
+      frames.insert(frames.begin(), &b);
+    } else {
+      others.insert(others.begin(), &b);
+    }
+  }
+  std::stable_sort(focusable.begin(), focusable.end(),
+                   [](const WinBinding* a, const WinBinding* b) {
+                     const int ta = a->control->Design().tab, tb = b->control->Design().tab;
+                     // A control without a place in the tab order comes after those with one.
+                     return (ta < 0 ? INT_MAX : ta) < (tb < 0 ? INT_MAX : tb);
+                   });
+  std::vector<const WinBinding*> order = focusable;
+  order.insert(order.end(), others.begin(), others.end());
+  order.insert(order.end(), frames.begin(), frames.end());
+  HWND above = HWND_TOP;
+  const WinBinding* previous = nullptr;
+  for (const WinBinding* b : order) {
+    ::SetWindowPos(b->window, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    above = b->window;
+    // A group of option buttons runs from its first button to the next window of another kind;
+    // the arrow keys move within it.
+    const ControlDesign& design = b->control->Design();
+    const bool continuesGroup = previous != nullptr && design.kind == ControlKind::Option &&
+                                previous->control->Kind() == ControlKind::Option &&
+                                previous->control->Design().group == design.group &&
+                                previous->frame == b->frame;
+    SetStyleBit(b->window, WS_GROUP, !continuesGroup);
+    previous = b;
+  }
+}
+
+void Win32FormView::Layout(int dpi) {
+  dpi_ = dpi;
+  for (WinBinding& b : bindings_) {
+    if (b.window == nullptr) continue;
+    // The font first: a list's closed height follows it.
+    ApplyFont(b, false);
+    const PixelRect r = KindOf(b)->Place(b, dpi);
+    ::SetWindowPos(b.window, nullptr, r.left, r.top, r.width, r.height,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    KindOf(b)->Rescale(b, instance_, dpi);
+  }
+  fonts_.KeepOnly(dpi);
+  ::InvalidateRect(form_, nullptr, TRUE);
+}
+
+void Win32FormView::WindowGone() {
+  for (WinBinding& b : bindings_) b.window = nullptr;
+  menus_.Detach();
+  toolTips_ = nullptr;
+}
+
+void Win32FormView::ApplyFont(const WinBinding& b, bool redraw) {
+  const WinControlKind& kind = *KindOf(b);
+  const FontSpec& design = b.control->Design().font;
+  const int room = kind.CaptionRoom(b, dpi_);
+  const HFONT font = room > 0 ? FittingFont(b.window, b.control->Text(), design, b.control->Bold(),
+                                            dpi_, room, kind.CaptionFormat(), fonts_)
+                              : fonts_.Get(design, b.control->Bold(), dpi_);
+  if (::SendMessageW(b.window, WM_GETFONT, 0, 0) == reinterpret_cast<LRESULT>(font)) return;
+  ::SendMessageW(b.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw ? TRUE : FALSE);
+}
+
+void Win32FormView::ApplyAll(WinBinding& b) {
+  for (Property p : {Property::Text, Property::ForeColor, Property::Bold, Property::Items,
+                     Property::Value, Property::Enabled, Property::Visible}) {
+    Apply(b, p);
+  }
+}
+
+void Win32FormView::Apply(WinBinding& b, Property property) {
+  const ApplyingScope applying(applying_);
+  if (b.control->Kind() == ControlKind::Menu) {
+    menus_.Show(*b.control, property);
+    return;
+  }
+  if (b.window == nullptr) return;
+  const WinControlKind& kind = *KindOf(b);
+  switch (property) {
+    case Property::Text:
+      kind.ShowText(b);
+      ApplyFont(b, true);  // a longer caption may need a narrower font
+      break;
+    case Property::Visible:
+      ApplyVisible(b);
+      break;
+    case Property::Enabled:
+      ApplyEnabled(b);
+      break;
+    case Property::ForeColor:
+    case Property::BackColor:
+      b.fore = b.control->ForeColor();
+      b.back = b.control->BackColor();
+      ::InvalidateRect(b.window, nullptr, TRUE);
+      break;
+    case Property::Bold:
+      ApplyFont(b, true);
+      break;
+    case Property::Items:
+    case Property::ListIndex:
+      kind.ShowItems(b);
+      break;
+    case Property::Value:
+      kind.ShowValue(b);
+      if (b.control->Kind() == ControlKind::Option) RefreshGroupTabStops();
+      break;
+  }
+}
+
+// A control inside a frame is shown (and enabled) only while its frame is.
+bool Win32FormView::ShownByFrames(const WinBinding& b, bool enabledToo) const {
+  for (int f = b.frame; f >= 0; f = bindings_[static_cast<std::size_t>(f)].frame) {
+    const Control& frame = *bindings_[static_cast<std::size_t>(f)].control;
+    if (!(enabledToo ? frame.Enabled() : frame.Visible())) return false;
+  }
+  return true;
+}
+
+void Win32FormView::ApplyVisible(WinBinding& b) {
+  const bool visible = b.control->Visible() && ShownByFrames(b, false);
+  if (HasStyle(b.window, WS_VISIBLE) != visible) {
+    ::ShowWindow(b.window, visible ? SW_SHOWNA : SW_HIDE);
+    if (!visible) MoveFocusFrom(b.window);
+  }
+  if (b.control->Kind() != ControlKind::Frame) return;
+  const int self = static_cast<int>(&b - bindings_.data());
+  for (WinBinding& inner : bindings_) {
+    if (inner.frame == self && inner.window != nullptr) ApplyVisible(inner);
+  }
+}
+
+void Win32FormView::ApplyEnabled(WinBinding& b) {
+  const bool enabled = b.control->Enabled() && ShownByFrames(b, true);
+  if ((::IsWindowEnabled(b.window) != FALSE) != enabled) {
+    ::EnableWindow(b.window, enabled ? TRUE : FALSE);
+    if (!enabled) MoveFocusFrom(b.window);
+  }
+  if (b.control->Kind() != ControlKind::Frame) return;
+  const int self = static_cast<int>(&b - bindings_.data());
+  for (WinBinding& inner : bindings_) {
+    if (inner.frame == self && inner.window != nullptr) ApplyEnabled(inner);
+  }
+}
+
+// A control that is hidden or disabled while it has the focus hands it on to the next one.
+void Win32FormView::MoveFocusFrom(HWND window) {
+  if (::GetFocus() != window) return;
+  const HWND next = ::GetNextDlgTabItem(form_, window, FALSE);
+  ::SetFocus(next != nullptr && next != window ? next : form_);
+}
+
+// Tab reaches a group of option buttons at its selected button (at its first when none is), and
+// the arrow keys move within the group.
+void Win32FormView::RefreshGroupTabStops() {
+  std::map<std::pair<int, std::string>, std::vector<const WinBinding*>> groups;
+  for (const WinBinding& b : bindings_) {
+    if (b.window != nullptr && b.control->Kind() == ControlKind::Option)
+      groups[{b.frame, b.control->Design().group}].push_back(&b);
+  }
+  for (auto& [key, buttons] : groups) {
+    std::stable_sort(buttons.begin(), buttons.end(), [](const WinBinding* a, const WinBinding* b) {
+      return a->control->Design().tab < b->control->Design().tab;
+    });
+    const bool anySelected = std::any_of(buttons.begin(), buttons.end(),
+                                         [](const WinBinding* b) { return b->control->Value(); });
+    for (const WinBinding* b : buttons) {
+      const bool stop = anySelected ? b->control->Value() != 0 : b == buttons.front();
+      SetStyleBit(b->window, WS_TABSTOP, stop);
+    }
+  }
+}
+
+}  // namespace quillbit

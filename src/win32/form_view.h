@@ -1,0 +1,101 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "core/control_set.h"
+#include "core/shown_control.h"
+#include "win32/control_kind.h"
+#include "win32/gdi_cache.h"
+#include "win32/hand_pointer.h"
+#include "win32/menu_bar.h"
+
+namespace quillbit {
+
+// The controls of one window, made from its control list by kind as child windows of `form`,
+// and kept in step with the list. Nothing here knows a particular window: a handler added to a
+// model needs no view code.
+//
+// A change made by code reaches the windows through the list's property changes; what the
+// windows report meanwhile is not a person's action and does not go back to the model.
+class Win32FormView {
+ public:
+  Win32FormView(ControlSet& controls, HWND form, HINSTANCE instance);
+  ~Win32FormView();
+  Win32FormView(const Win32FormView&) = delete;
+  Win32FormView& operator=(const Win32FormView&) = delete;
+
+  // Places the controls and makes their fonts and images for `dpi`: at the start, and whenever
+  // the window moves to a screen of another resolution.
+  void Layout(int dpi);
+  int Dpi() const { return dpi_; }
+  // The form window is being destroyed, and its controls with it.
+  void WindowGone();
+
+  // The form window's messages about its controls; each says whether it handled the message.
+  bool OnCommand(WPARAM wParam, LPARAM lParam);
+  // The colours of a control's text and background (WM_CTLCOLOR*); null for a window that is
+  // none of this view's or that draws itself in the desktop's colours.
+  HBRUSH OnControlColor(HDC dc, HWND control);
+  bool OnSetCursor(HWND under, int hitTest);
+  bool OnDrawItem(const DRAWITEMSTRUCT& item);
+  // The button Enter presses (DM_GETDEFID): the focused push button, else the default one; 0
+  // for none.
+  int DefaultButtonId() const;
+
+  HWND HwndFor(std::string_view name) const;
+  // The control a window shows, looking through a control's inner parts; null for none.
+  Control* ControlFor(HWND window) const;
+  // The id a control's window or menu item carries in WM_COMMAND.
+  int CommandIdFor(std::string_view name) const;
+  std::optional<Win32MenuBar::Place> MenuItemFor(std::string_view name) const {
+    return menus_.Find(name);
+  }
+  // The first control in tab order that can take the focus and is shown and enabled, or null.
+  HWND FirstFocusable() const;
+  // What every control with a window or menu item shows now, in the order of the list.
+  std::vector<ShownControl> ShownControls() const;
+  std::optional<ShownControl> Shown(std::string_view name) const;
+  ControlSet& Controls() { return controls_; }
+
+ private:
+  void Build();
+  void AddToolTip(const WinBinding& b);
+  void OrderWindows();
+  void Apply(WinBinding& b, Property property);
+  void ApplyAll(WinBinding& b);
+  void ApplyVisible(WinBinding& b);
+  void ApplyEnabled(WinBinding& b);
+  void ApplyFont(const WinBinding& b, bool redraw);
+  void MoveFocusFrom(HWND window);
+  void RefreshGroupTabStops();
+  void UpdateDefaultLook();
+  bool ShownByFrames(const WinBinding& b, bool enabledToo) const;
+  WinBinding* BindingFor(HWND window);
+  const WinBinding* BindingFor(HWND window) const;
+  const WinBinding* ButtonWhere(bool (*wanted)(const ControlDesign&)) const;
+  const WinControlKind* KindOf(const WinBinding& b) const {
+    return WinControlKindOf(b.control->Kind());
+  }
+
+  ControlSet& controls_;
+  HWND form_;
+  HINSTANCE instance_;
+  int dpi_;
+  // One per control, in the order of the list; a menu item's has no window.
+  std::vector<WinBinding> bindings_;
+  Win32MenuBar menus_;
+  FontCache fonts_;
+  BrushCache brushes_;
+  std::unique_ptr<HandPointer> hand_;
+  HWND toolTips_ = nullptr;
+  // Above zero while the model's changes are being shown.
+  int applying_ = 0;
+  int subscription_ = 0;
+};
+
+}  // namespace quillbit
