@@ -1,0 +1,55 @@
+#include "win32/app.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "settings/registry_settings_store.h"
+#include "settings/windows_registry.h"
+#include "win32/about_window.h"
+#include "win32/dpi.h"
+#include "win32/main_window.h"
+#include "win32/win32_host.h"
+
+namespace quillbit {
+
+int RunMessageLoop() {
+  MSG msg{};
+  for (;;) {
+    const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0) return static_cast<int>(msg.wParam);
+    if (got == -1) return 1;
+    Win32FormWindow* form = Win32FormWindow::ForMessage(msg);
+    if (form != nullptr && form->PreTranslate(msg)) continue;
+    ::TranslateMessage(&msg);
+    ::DispatchMessageW(&msg);
+  }
+}
+
+int RunApplication(HINSTANCE instance, int showCommand) {
+  DeclareDpiAwareness();
+  INITCOMMONCONTROLSEX controls{};
+  controls.dwSize = sizeof controls;
+  controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
+  ::InitCommonControlsEx(&controls);
+
+  WindowsRegistry registry({std::string(kSettingsKeyPath)});
+  RegistrySettingsStore settings(registry);
+  ShellOpener opener;
+  Win32Files files;
+  Win32Programs programs;
+  // The program ends when neither of its windows is open.
+  OpenWindows windows;
+  Win32AboutWindowFactory aboutWindows(
+      instance, windows, AppInfo{},
+      AboutWindowServices{
+          .registry = registry, .open = opener, .files = files, .programs = programs});
+  AboutWindowSlot about(aboutWindows);
+  Win32MainWindow window(instance, windows, UserNumberLocale(), AppInfo{}, settings, &about);
+  if (window.Handle() == nullptr) return 1;
+  window.Start(showCommand);
+  if (windows.Count() == 0) return 0;
+  return RunMessageLoop();
+}
+
+}  // namespace quillbit

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <windows.h>
+
+#include "about/about_window_slot.h"
+#include "main_window/form1.h"
+#include "win32/form_window.h"
+#include "win32/win32_host.h"
+
+namespace quillbit {
+
+// The main window on screen: the Form1 model, its controls and menu bar, and the services it
+// asks the host for. Sizable; the controls keep their places.
+class Win32MainWindow : public MainWindowHost {
+ public:
+  // "Help" > "About" shows the run's About window through `about`; without one it does nothing.
+  Win32MainWindow(HINSTANCE instance, OpenWindows& windows, NumberLocale locale, AppInfo app,
+                  SettingsStore& settings, AboutWindowSlot* about = nullptr);
+
+  // Loads the model (start-up and restore), then shows the window with the focus in the first
+  // control of the tab order.
+  void Start(int showCommand = SW_SHOWNORMAL);
+
+  Form1& Model() { return form_; }
+  Win32FormView& View() { return window_.View(); }
+  Win32FormWindow& Window() { return window_; }
+  HWND Handle() const { return window_.Handle(); }
+
+  void ShowAboutWindow() override;
+  void WindowUnloaded() override;
+
+ private:
+  Win32MessageBox messages_;
+  Win32Screen screen_;
+  AboutWindowSlot* about_;
+  Form1 form_;
+  // After the model: its controls are made from the model's list, and go first.
+  Win32FormWindow window_;
+};
+
+}  // namespace quillbit
