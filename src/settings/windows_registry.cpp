@@ -115,11 +115,15 @@ long WindowsRegistry::SetValueEx(RegHandle key, std::string_view name, std::uint
   if (data == nullptr && size > 0) return ERROR_INVALID_PARAMETER;
   const std::wstring wideName = WideText(name);
   if (type == RegType::Text) {
-    // Stored as exactly its characters, without a terminating NUL, as the models ask.
-    const std::wstring text = WideText(std::string_view(reinterpret_cast<const char*>(data), size));
+    // Stored as exactly its characters, without a terminating NUL, as the models ask. The
+    // system's write stores one more character when the one just past the text is a NUL (Wine
+    // does; so may Windows), which would come back as part of the text: a character other than
+    // NUL follows it.
+    std::wstring text = WideText(std::string_view(reinterpret_cast<const char*>(data), size));
+    const auto bytes = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+    text.push_back(L'\xFFFF');
     return ::RegSetValueExW(Platform(key), wideName.c_str(), 0, type,
-                            reinterpret_cast<const BYTE*>(text.data()),
-                            static_cast<DWORD>(text.size() * sizeof(wchar_t)));
+                            reinterpret_cast<const BYTE*>(text.data()), bytes);
   }
   return ::RegSetValueExW(Platform(key), wideName.c_str(), 0, type, data, size);
 }
