@@ -15,5 +15,5 @@ set(CPACK_PACKAGE_FILE_NAME quillbit-${PROJECT_VERSION}-windows-x64)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Quillbit)
 # Our own installer script: the stock one installs for every user and asks for elevation.
 list(PREPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR})
-set(QUILLBIT_NSIS_ICON ${PROJECT_SOURCE_DIR}/data/icons/quillbit.ico)
+set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/data/icons/quillbit.ico)
 include(CPack)
