@@ -13,6 +13,8 @@
 #include <QTimer>
 
 #include "core/control_set.h"
+#include "gui/key_preview.h"
+#include "scenario_player/core/key_names.h"
 #include "scenario_player/qt/message_watcher.h"
 
 namespace quillbit::scenario {
@@ -85,6 +87,15 @@ TEST_F(PersonTest, KeysAreKnownByTheirQtNames) {
   EXPECT_FALSE(KeyByName("left"));
   EXPECT_FALSE(KeyByName("Key_Left"));
   EXPECT_FALSE(KeyByName(""));
+}
+
+// What a Windows front end will take by name, Qt takes too, as the same key.
+TEST(KeyNames, AreQtKeysWithTheVirtualKeyCodeTheWindowsSee) {
+  for (const KeyName& key : KeyNames()) {
+    const std::optional<Qt::Key> qtKey = KeyByName(key.name);
+    ASSERT_TRUE(qtKey) << key.name;
+    EXPECT_EQ(VirtualKeyCode(*qtKey, Qt::NoModifier), key.virtualKey) << key.name;
+  }
 }
 
 TEST_F(PersonTest, AnAccessKeyPressesItsButtonOnceItsClickIsShown) {

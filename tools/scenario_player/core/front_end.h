@@ -32,8 +32,9 @@ struct MainModelView {
 // How a front end plays a person's actions on the program's real windows, for the player. The
 // player decides what a line may do and says why not; the front end only finds, drives and
 // reads the windows of its toolkit. Controls are named as the scenario names them; keys by the
-// names scenarios use ("Left", "Return", "A", "F5", "Delete"), which every front end accepts
-// alike; modifiers are masks of kShiftMask, kCtrlMask and kAltMask.
+// names scenarios use ("Left", "Return", "A", "F5", "Delete"), of which every front end accepts
+// at least those of KeyNames() (key_names.h); modifiers are masks of kShiftMask, kCtrlMask and
+// kAltMask.
 class FrontEnd {
  public:
   virtual ~FrontEnd() = default;
