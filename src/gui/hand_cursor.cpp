@@ -1,40 +1,20 @@
 #include "gui/hand_cursor.h"
 
 #include <QPixmap>
-#include <array>
 
 namespace quillbit {
 namespace {
 
-// One text per row: 'X' black outline, 'o' white, '.' transparent.
-constexpr std::array<const char*, kHandCursorSize> kHand = {
-    "................................", "................................",
-    "................................", "................................",
-    "................................", "............XXX.................",
-    "...........XoooX................", "...........XoooX................",
-    "...........XoooX................", "...........XoooX................",
-    "...........XoooXXXX.............", "...........XoooXoooXXXX.........",
-    "...........XoooXoooXoooX........", "...........XoooXoooXoooXXX......",
-    "...........XoooXoooXoooXooX.....", "...........XoooooooXoooXooX.....",
-    "........XX.XoooooooooooXooX.....", ".......XooXXooooooooooooooX.....",
-    ".......XoooXooooooooooooooX.....", "........XoooooooooooooooooX.....",
-    "........XoooooooooooooooooX.....", ".........XooooooooooooooooX.....",
-    ".........XooooooooooooooooX.....", "..........XoooooooooooooooX.....",
-    "...........XoooooooooooooX......", "...........XoooooooooooooX......",
-    "...........XoooooooooooooX......", "............XoooooooooooX.......",
-    ".............XXXXXXXXXXX........", "................................",
-    "................................", "................................",
-};
-
-QRgb PixelFor(char c) {
-  switch (c) {
-    case 'X':
+QRgb QtPixel(PointerPixel pixel) {
+  switch (pixel) {
+    case PointerPixel::Black:
       return qRgba(0, 0, 0, 255);
-    case 'o':
+    case PointerPixel::White:
       return qRgba(255, 255, 255, 255);
-    default:
-      return qRgba(0, 0, 0, 0);
+    case PointerPixel::Clear:
+      break;
   }
+  return qRgba(0, 0, 0, 0);
 }
 
 }  // namespace
@@ -42,8 +22,7 @@ QRgb PixelFor(char c) {
 QImage HandCursorImage() {
   QImage image(kHandCursorSize, kHandCursorSize, QImage::Format_ARGB32);
   for (int y = 0; y < kHandCursorSize; ++y) {
-    const char* row = kHand[static_cast<size_t>(y)];
-    for (int x = 0; x < kHandCursorSize; ++x) image.setPixel(x, y, PixelFor(row[x]));
+    for (int x = 0; x < kHandCursorSize; ++x) image.setPixel(x, y, QtPixel(HandPointerPixel(x, y)));
   }
   return image;
 }

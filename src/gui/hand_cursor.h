@@ -4,12 +4,13 @@
 #include <QImage>
 #include <QPoint>
 
+#include "core/pointer_shapes.h"
+
 namespace quillbit {
 
-// The pointer over a link: a white pointing hand with a black outline, index finger up, 32 x 32
-// with its hot spot on the fingertip.
-inline constexpr int kHandCursorSize = 32;
-inline constexpr QPoint kHandCursorHotSpot{13, 5};
+// The hand pointer of core/pointer_shapes.h as Qt draws it.
+inline constexpr int kHandCursorSize = kHandPointerSize;
+inline constexpr QPoint kHandCursorHotSpot{kHandPointerHotSpotX, kHandPointerHotSpotY};
 
 // The hand as an image: opaque black and white on a transparent ground.
 QImage HandCursorImage();
