@@ -1,4 +1,19 @@
-# Installing Quillbit as desktop software, and the Debian package built from that install.
+# Installing Quillbit as desktop software, and the packages built from that install: a Debian
+# package from the Qt front-end; a zip and an installer from the Windows one.
+set(CPACK_PACKAGE_NAME quillbit)
+set(CPACK_PACKAGE_VENDOR "Tormelund")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "DVD bitrate calculator for MPEG-2 encodes with CCE")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+       "Quillbit works out, from a movie's frame count, TV format and the sizes that share the "
+       "disc, the playing time, the room left for the video, the value to give the CCE encoder "
+       "and the expected size of the MPEG-2 stream.")
+set(CPACK_STRIP_FILES ON)
+
+if(WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/windows/Packaging.cmake)
+  return()
+endif()
 if(NOT QUILLBIT_BUILD_GUI)
   return()
 endif()
@@ -13,16 +28,7 @@ install(FILES ${QUILLBIT_DATA}/icons/quillbit-32.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps RENAME quillbit.png)
 install(FILES ${QUILLBIT_DATA}/quillbit.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-set(CPACK_PACKAGE_NAME quillbit)
-set(CPACK_PACKAGE_VENDOR "Tormelund")
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "DVD bitrate calculator for MPEG-2 encodes with CCE")
-string(CONCAT CPACK_PACKAGE_DESCRIPTION
-       "Quillbit works out, from a movie's frame count, TV format and the sizes that share the "
-       "disc, the playing time, the room left for the video, the value to give the CCE encoder "
-       "and the expected size of the MPEG-2 stream.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Quillbit maintainers <maintainers@quillbit.invalid>")

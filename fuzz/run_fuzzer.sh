@@ -70,5 +70,7 @@ work="$build_dir/corpus/$name"
 artifacts="$build_dir/artifacts/$name"
 mkdir -p "$work" "$artifacts"
 echo "== fuzzing $target for ${seconds}s"
+# libFuzzer's own exit code for a crash is 77, which ctest would report as skipped.
 "$build_dir/fuzzers/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  -error_exitcode=1 \
   -print_final_stats=1 -artifact_prefix="$artifacts/" "$work" "$corpus"

@@ -6,7 +6,7 @@ export QUILLBIT_ROOT
 
 # Debian packages the build needs. The fuzz targets and the screenshot need clang and Xvfb.
 QUILLBIT_PACKAGES=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev clang libclang-rt-14-dev xvfb xauth)
+  qt6-base-dev qt6-base-dev-tools libgl-dev nlohmann-json3-dev clang libclang-rt-14-dev xvfb xauth)
 
 # Installs what is missing: with apt-get when root, else prints the one line to run and fails.
 ensure_packages() {

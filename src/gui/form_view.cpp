@@ -135,6 +135,22 @@ QWidget* FormView::FirstFocusable() const {
   return nullptr;
 }
 
+std::vector<ShownControl> FormView::ShownControls() const {
+  std::vector<ShownControl> shown;
+  for (const Control& control : controls_.All()) {
+    const auto it = bindings_.find(&control);
+    if (it != bindings_.end()) shown.push_back(ReadShown(it->second));
+  }
+  return shown;
+}
+
+std::optional<ShownControl> FormView::Shown(std::string_view name) const {
+  for (const auto& [control, binding] : bindings_) {
+    if (control->Name() == name) return ReadShown(binding);
+  }
+  return std::nullopt;
+}
+
 void FormView::SetPicture(std::string_view name, const QPixmap& pixmap) {
   auto* picture = qobject_cast<QLabel*>(WidgetFor(name));
   if (picture == nullptr) return;

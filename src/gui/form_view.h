@@ -4,10 +4,13 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QWidget>
+#include <optional>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "core/control_set.h"
+#include "core/shown_control.h"
 #include "gui/widget_binding.h"
 
 namespace quillbit {
@@ -30,6 +33,10 @@ class FormView {
   // The first control in tab order that can take the focus and is shown, or null.
   QWidget* FirstFocusable() const;
   void SetPicture(std::string_view name, const QPixmap& pixmap);
+  // What every control that has a widget or menu item shows now, in the order of the list.
+  std::vector<ShownControl> ShownControls() const;
+  // What one control shows now; none when it has no widget or menu item.
+  std::optional<ShownControl> Shown(std::string_view name) const;
   ControlSet& Controls() { return controls_; }
 
  private:

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "core/control.h"
+#include "core/shown_control.h"
 #include "gui/control_style.h"
 
 namespace quillbit {
@@ -14,6 +15,8 @@ struct Binding {
   QWidget* widget = nullptr;
   QAction* action = nullptr;
 };
+
+// Each kind of control does these its own way: see widget_kind.h.
 
 // Creates the widget for a control of any kind but Menu, placed at its twips rectangle under
 // `parent` and styled from its design. Properties are applied afterwards with ApplyAll.
@@ -28,5 +31,9 @@ void ApplyAll(const Binding& binding);
 // Passes a person's actions on the widget to the model. Changes made by code are not passed:
 // they come back from the model through ApplyProperty with signals blocked.
 void ConnectPersonActions(const Binding& binding);
+
+// What the widget or action shows now, read back from it rather than from the model, so that a
+// widget that does not show what the model holds is caught.
+ShownControl ReadShown(const Binding& binding);
 
 }  // namespace quillbit

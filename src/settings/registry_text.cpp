@@ -17,6 +17,12 @@ char FoldCase(char c) {
   return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
+// Every part between backslashes has a name.
+bool WholeKeyPath(std::string_view path) {
+  return !path.empty() && path.front() != '\\' && path.back() != '\\' &&
+         path.find("\\\\") == std::string_view::npos;
+}
+
 bool HasLineBreakOrNul(std::string_view text) {
   return text.find_first_of(std::string_view("\0\r\n", 3)) != std::string_view::npos;
 }
@@ -220,7 +226,7 @@ bool SameRegistryName(std::string_view a, std::string_view b) {
 }
 
 bool StorableKeyPath(std::string_view path) {
-  return !path.empty() && path.front() != '-' && !HasLineBreakOrNul(path) && ValidUtf8(path);
+  return WholeKeyPath(path) && path.front() != '-' && !HasLineBreakOrNul(path) && ValidUtf8(path);
 }
 
 bool StorableValueName(std::string_view name) {
@@ -305,13 +311,16 @@ RegistryDocument ParseRegistryText(std::string_view bytes) {
     if (line.front() == '[') {
       current = 0;
       const std::size_t close = line.rfind(']');
-      // A "[-key]" section deletes a key in an import; here it simply holds nothing.
-      if (close == std::string_view::npos || close == 1 || line[1] == '-') {
+      // A "[-key]" section deletes a key in an import; here it simply holds nothing. A path with
+      // an empty part ("[\\A]", "[A\\\\B]") names no key.
+      const std::string_view path =
+          close == std::string_view::npos ? std::string_view() : line.substr(1, close - 1);
+      if (!WholeKeyPath(path) || path.front() == '-') {
         document.partlyRead = true;
         continue;
       }
       bool created = false;
-      RegistryKey& key = document.Create(line.substr(1, close - 1), created);
+      RegistryKey& key = document.Create(path, created);
       current = static_cast<std::size_t>(&key - document.keys.data()) + 1;
       continue;
     }

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/control.h"
+#include "main_window/form1.h"
+#include "scenario_player/core/scenario_dump.h"
+
+namespace quillbit::scenario {
+
+// The two windows of the program a scenario can see.
+enum class WindowId { Main, About };
+
+// A control of a shown window as a person finds it.
+struct FoundControl {
+  WindowId window = WindowId::Main;
+  ControlKind kind = ControlKind::Label;
+  ControlView shown;        // read from what shows it: visible, enabled, items, ...
+  bool opensMenu = false;   // a menu item that holds a menu of its own
+  bool takesFocus = false;  // a click gives it the focus
+};
+
+// What the main window's model holds, for the dump.
+struct MainModelView {
+  Form1State state;
+  int calcRuns = 0;
+};
+
+// How a front end plays a person's actions on the program's real windows, for the player. The
+// player decides what a line may do and says why not; the front end only finds, drives and
+// reads the windows of its toolkit. Controls are named as the scenario names them; keys by the
+// names scenarios use ("Left", "Return", "A", "F5", "Delete"), of which every front end accepts
+// at least those of KeyNames() (key_names.h); modifiers are masks of kShiftMask, kCtrlMask and
+// kAltMask.
+class FrontEnd {
+ public:
+  virtual ~FrontEnd() = default;
+
+  // Starts a run of the program: loads the main window and shows it, active.
+  virtual void Start() = 0;
+  virtual bool Shown(WindowId window) const = 0;
+  // Lets what the last action set going finish, as the event loop would before the next one.
+  virtual void Settle() = 0;
+  // Closes the shown window as its title bar's close box does.
+  virtual void Close(WindowId window) = 0;
+
+  // The control in the first shown window that has it, the main window first; none when no
+  // shown window has it.
+  virtual std::optional<FoundControl> Find(std::string_view name) const = 0;
+  // Whether the main window of the last run has the control, open or not.
+  virtual bool MainHas(std::string_view name) const = 0;
+
+  // Activates the control's window and gives the control the focus.
+  virtual void Focus(std::string_view name) = 0;
+  // Whether the toolkit knows a key of that name.
+  virtual bool KnowsKey(std::string_view key) const = 0;
+  // One key pressed and released at the control, with `modifiers` held for it on top of those
+  // held already; the release goes wherever the press moved the focus.
+  virtual void Stroke(std::string_view name, std::string_view key, int modifiers) = 0;
+  // A key press and release per character, starting at the control and following the focus.
+  virtual void Type(std::string_view name, std::string_view text) = 0;
+  // Selects all of a text box's text as a mouse drag would: no key event reaches the window.
+  virtual void SelectAll(std::string_view name) = 0;
+
+  // The modifier keys held down now.
+  virtual int HeldModifiers() const = 0;
+  // Presses, or releases, those of `mask` that are not (or are) held, where keys go now: the
+  // focus, else the active window, else a shown window. False when no window is open.
+  virtual bool PressModifiers(int mask) = 0;
+  virtual bool ReleaseModifiers(int mask) = 0;
+
+  // Activates the control's window and clicks the control with the left button.
+  virtual void Click(std::string_view name) = 0;
+  // Opens the list with a click and clicks its item `index`; false when the list did not close
+  // on it.
+  virtual bool Pick(std::string_view name, int index) = 0;
+  enum class MenuChoice { Chosen, NotInMenuBar, NotChosen };
+  // Opens the item's menu from the menu bar and clicks the item.
+  virtual MenuChoice ChooseMenuItem(std::string_view name) = 0;
+
+  // Every control of a shown window in the order of its model, as shown, and the title; none
+  // when the window is not shown.
+  virtual std::optional<WindowView> ReadWindow(WindowId window) const = 0;
+  // None before the first start.
+  virtual std::optional<MainModelView> MainModel() const = 0;
+  // Message boxes answered, targets handed to the desktop and programs started, so far.
+  virtual std::vector<MessageView> Messages() const = 0;
+  virtual std::vector<std::string> Opened() const = 0;
+  virtual std::vector<std::string> Started() const = 0;
+};
+
+}  // namespace quillbit::scenario

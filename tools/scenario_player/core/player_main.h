@@ -1,0 +1,41 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "scenario_player/core/front_end.h"
+#include "scenario_player/core/scenario_registry.h"
+
+namespace quillbit::scenario {
+
+// What the command line asks of the player.
+struct PlayerOptions {
+  std::string settings;           // the registry file; empty for a new one, as on a first run
+  std::string scenario = "-";     // a file, or - for standard input
+  bool systemLocale = false;      // the machine's number conventions instead of English (US)
+  bool toolkitMessages = false;   // the toolkit's own warnings on stderr
+  bool installedSysInfo = false;  // System Info may fall back on this machine's programs
+};
+
+// The options, or none when the command line is not understood.
+std::optional<PlayerOptions> ReadPlayerOptions(int argc, char** argv);
+extern const char* const kPlayerUsage;
+
+// What a front end's main hands the player: the way to set its toolkit up and drive the
+// program's windows with it.
+class FrontEndMaker {
+ public:
+  virtual ~FrontEndMaker() = default;
+  // Called once the scenario has been read; `registry` and what the maker makes live until the
+  // scenario has been played. Null when the toolkit could not be set up.
+  virtual std::unique_ptr<FrontEnd> Make(const PlayerOptions& options, ScenarioRegistry& registry,
+                                         std::vector<std::string> installedSysInfo) = 0;
+};
+
+// The whole player: reads the command line and the scenario, plays it through the front end
+// and returns the exit status (0 played, 1 could not start, 2 a line could not be played).
+int PlayerMain(int argc, char** argv, FrontEndMaker& maker);
+
+}  // namespace quillbit::scenario

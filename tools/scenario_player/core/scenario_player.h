@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "scenario_player/core/front_end.h"
+#include "scenario_player/core/scenario_registry.h"
+#include "scenario_player/core/scenario_script.h"
+
+namespace quillbit::scenario {
+
+// Plays a scenario through a front end and prints a line of JSON for every dump. What a line
+// may do is decided here, whatever the toolkit: a person cannot type into a hidden control,
+// release a key that is not held, or pick an item a list does not have.
+class Player {
+ public:
+  Player(ScenarioRegistry& registry, FrontEnd& frontEnd, std::FILE* out);
+  Player(const Player&) = delete;
+  Player& operator=(const Player&) = delete;
+
+  // Runs the commands in order and stops at the first that cannot be done.
+  std::optional<ScriptError> Run(const std::vector<Command>& commands);
+
+ private:
+  void Execute(const Command& command);
+  void Start();
+  void Store(const Command& command);
+  void Type(const Command& command);
+  void Clear(const Command& command);
+  void Key(const Command& command);
+  void Modifiers(const Command& command, bool press);
+  void Pick(const Command& command);
+  void Click(const Command& command);
+  void ClickMenuItem(const FoundControl& item);
+  void Close(const Command& command);
+  void Dump();
+
+  bool Running() const;
+  FoundControl Find(const std::string& name) const;
+  // Fails unless a person can reach the control: a widget, shown and enabled.
+  void CheckReachable(const FoundControl& control) const;
+  void Focus(const FoundControl& control);
+
+  ScenarioRegistry& registry_;
+  FrontEnd& frontEnd_;
+  std::FILE* out_;
+  bool started_ = false;
+};
+
+}  // namespace quillbit::scenario

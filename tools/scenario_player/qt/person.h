@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QAction>
+#include <QComboBox>
+#include <QMenuBar>
+#include <QString>
+#include <QWidget>
+#include <optional>
+#include <string_view>
+
+namespace quillbit::scenario {
+
+// Qt's modifier flags for a mask of kShiftMask, kCtrlMask and kAltMask.
+Qt::KeyboardModifiers QtModifiers(int mask);
+
+// A Qt key by its name without "Key_" ("Left", "Return", "A", "F5"); none when Qt has no such key.
+std::optional<Qt::Key> KeyByName(std::string_view name);
+
+// A person at the keyboard and mouse. Keys go down and up one at a time, each as its own event,
+// with the modifier keys that are held; the mouse clicks with the left button.
+class Person {
+ public:
+  // Modifier keys held down now (kShiftMask, kCtrlMask, kAltMask).
+  int Held() const { return held_; }
+
+  // Presses, or releases, those of `mask` that are not (or are) held, where the keys go.
+  void PressModifiers(QWidget& target, int mask);
+  void ReleaseModifiers(QWidget& target, int mask);
+
+  // One key pressed and released, with `mask` held for it on top of what is held already.
+  void Stroke(QWidget& target, Qt::Key key, int mask);
+  // A key press and release per character; the keys go wherever the focus is by then.
+  void Type(QWidget& target, const QString& text);
+
+  // A click of the left button at `at` in the widget, with the held modifiers.
+  void Click(QWidget& widget, QPoint at);
+  // Opens the list with a click and clicks the item; false when the list did not close on it.
+  bool Pick(QComboBox& list, int index);
+  // Opens the menu from the menu bar and clicks the item in it.
+  bool ChooseMenuItem(QMenuBar& bar, QAction& menu, QAction& item);
+
+ private:
+  void Key(QWidget& target, int key, const QString& text, bool press, Qt::KeyboardModifiers mods);
+  void ModifierKey(QWidget& target, int bit, bool press);
+  void MoveMouse(QWidget& widget, QPoint at);
+
+  int held_ = 0;
+};
+
+}  // namespace quillbit::scenario

@@ -1,0 +1,223 @@
+#include "scenario_player/qt/qt_front_end.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QWindow>
+#include <utility>
+
+#include "scenario_player/qt/widget_reader.h"
+
+namespace quillbit::scenario {
+namespace {
+
+void Activate(QWidget& window) {
+  window.activateWindow();
+  if (QApplication::activeWindow() != &window) QApplication::setActiveWindow(&window);
+}
+
+// Where a click on a check box or option button lands: on its box and caption, which is what
+// the button takes as a click.
+QPoint ButtonClickPoint(QAbstractButton& button) {
+  QStyleOptionButton option;
+  option.initFrom(&button);
+  option.text = button.text();
+  const bool radio = qobject_cast<QRadioButton*>(&button) != nullptr;
+  const QRect area = button.style()->subElementRect(
+      radio ? QStyle::SE_RadioButtonClickRect : QStyle::SE_CheckBoxClickRect, &option, &button);
+  return area.isValid() ? area.center() : button.rect().center();
+}
+
+}  // namespace
+
+QtFrontEnd::QtFrontEnd(ScenarioRegistry& registry, NumberLocale locale,
+                       std::vector<std::string> installedSysInfo)
+    : registry_(registry),
+      locale_(std::move(locale)),
+      aboutWindows_(AppInfo{},
+                    AboutServices{.registry = registry.Registry(),
+                                  .open = opener_,
+                                  .files = files_,
+                                  .programs = programs_},
+                    AboutLinks{}, std::move(installedSysInfo)) {}
+
+QtFrontEnd::~QtFrontEnd() {
+  // The main window refers to the About slot; it goes first.
+  main_.reset();
+  about_.reset();
+}
+
+// Lets posted events and deferred deletions run, as the event loop would between two actions.
+void QtFrontEnd::Settle() {
+  QApplication::processEvents();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QApplication::processEvents();
+}
+
+void QtFrontEnd::Start() {
+  main_.reset();
+  about_ = std::make_unique<AboutWindowSlot>(aboutWindows_);
+  main_ = std::make_unique<MainWindow>(locale_, AppInfo{}, registry_.Store(), about_.get());
+  main_->Start();
+  Settle();
+  if (main_->isVisible()) Activate(*main_);
+}
+
+std::optional<QtFrontEnd::Window> QtFrontEnd::WindowShown(WindowId window) const {
+  if (window == WindowId::Main) {
+    if (main_ == nullptr || !main_->isVisible()) return std::nullopt;
+    return Window{main_.get(), &main_->View()};
+  }
+  if (about_ == nullptr) return std::nullopt;
+  auto* dialog = dynamic_cast<AboutDialog*>(about_->Current());
+  if (dialog == nullptr || !dialog->isVisible()) return std::nullopt;
+  return Window{dialog, &dialog->View()};
+}
+
+bool QtFrontEnd::Shown(WindowId window) const {
+  return WindowShown(window).has_value();
+}
+
+void QtFrontEnd::Close(WindowId which) {
+  const std::optional<Window> window = WindowShown(which);
+  if (!window) return;
+  // What the title bar's close box sends: a close request from the window system.
+  QCloseEvent request;
+  if (QWindow* handle = window->widget->windowHandle()) {
+    QCoreApplication::sendEvent(handle, &request);
+  } else {
+    window->widget->close();
+  }
+}
+
+std::optional<QtFrontEnd::Target> QtFrontEnd::Locate(std::string_view name) const {
+  for (const WindowId id : {WindowId::Main, WindowId::About}) {
+    const std::optional<Window> window = WindowShown(id);
+    if (!window) continue;
+    QWidget* widget = window->view->WidgetFor(name);
+    QAction* action = widget == nullptr ? window->view->ActionFor(name) : nullptr;
+    if (widget == nullptr && action == nullptr) continue;
+    return Target{*window, window->view->Controls().Find(name), widget, action};
+  }
+  return std::nullopt;
+}
+
+QtFrontEnd::Target QtFrontEnd::Widget(std::string_view name) const {
+  return Locate(name).value();
+}
+
+std::optional<FoundControl> QtFrontEnd::Find(std::string_view name) const {
+  const std::optional<Target> target = Locate(name);
+  if (!target) return std::nullopt;
+  const bool inMain = target->window.widget == main_.get();
+  return FoundControl{
+      .window = inMain ? WindowId::Main : WindowId::About,
+      .kind = target->control->Kind(),
+      .shown = target->window.view->Shown(name).value(),
+      .opensMenu = target->action != nullptr && target->action->menu() != nullptr,
+      .takesFocus = target->widget != nullptr && (target->widget->focusPolicy() & Qt::ClickFocus),
+  };
+}
+
+bool QtFrontEnd::MainHas(std::string_view name) const {
+  return main_ != nullptr && main_->View().Controls().Find(name) != nullptr;
+}
+
+void QtFrontEnd::Focus(std::string_view name) {
+  const Target target = Widget(name);
+  Activate(*target.window.widget);
+  target.widget->setFocus(Qt::OtherFocusReason);
+  QApplication::processEvents();
+}
+
+bool QtFrontEnd::KnowsKey(std::string_view key) const {
+  return KeyByName(key).has_value();
+}
+
+void QtFrontEnd::Stroke(std::string_view name, std::string_view key, int modifiers) {
+  person_.Stroke(*Widget(name).widget, KeyByName(key).value(), modifiers);
+}
+
+void QtFrontEnd::Type(std::string_view name, std::string_view text) {
+  person_.Type(*Widget(name).widget, QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+}
+
+void QtFrontEnd::SelectAll(std::string_view name) {
+  if (auto* edit = qobject_cast<QLineEdit*>(Widget(name).widget)) edit->selectAll();
+}
+
+// Where a key goes that is pressed without choosing a control: the focus, else the active window.
+QWidget* QtFrontEnd::KeyTarget() const {
+  if (QWidget* focus = QApplication::focusWidget()) return focus;
+  if (QWidget* active = QApplication::activeWindow()) return active;
+  for (const WindowId id : {WindowId::Main, WindowId::About}) {
+    if (const std::optional<Window> window = WindowShown(id)) return window->widget;
+  }
+  return nullptr;
+}
+
+bool QtFrontEnd::PressModifiers(int mask) {
+  QWidget* target = KeyTarget();
+  if (target == nullptr) return false;
+  person_.PressModifiers(*target, mask);
+  return true;
+}
+
+bool QtFrontEnd::ReleaseModifiers(int mask) {
+  QWidget* target = KeyTarget();
+  if (target == nullptr) return false;
+  person_.ReleaseModifiers(*target, mask);
+  return true;
+}
+
+void QtFrontEnd::Click(std::string_view name) {
+  const Target target = Widget(name);
+  QWidget& widget = *target.widget;
+  Activate(*target.window.widget);
+  QPoint at = widget.rect().center();
+  if (auto* button = qobject_cast<QAbstractButton*>(&widget);
+      button != nullptr && (qobject_cast<QCheckBox*>(button) != nullptr ||
+                            qobject_cast<QRadioButton*>(button) != nullptr))
+    at = ButtonClickPoint(*button);
+  person_.Click(widget, at);
+}
+
+bool QtFrontEnd::Pick(std::string_view name, int index) {
+  const Target target = Widget(name);
+  auto* list = qobject_cast<QComboBox*>(target.widget);
+  if (list == nullptr) return false;
+  Activate(*target.window.widget);
+  return person_.Pick(*list, index);
+}
+
+FrontEnd::MenuChoice QtFrontEnd::ChooseMenuItem(std::string_view name) {
+  const Target target = Widget(name);
+  auto* mainWindow = qobject_cast<QMainWindow*>(target.window.widget);
+  QMenuBar* bar = mainWindow != nullptr ? mainWindow->menuBar() : nullptr;
+  QAction* menu = target.window.view->ActionFor(target.control->Design().container);
+  if (bar == nullptr || menu == nullptr || target.action == nullptr)
+    return MenuChoice::NotInMenuBar;
+  Activate(*target.window.widget);
+  return person_.ChooseMenuItem(*bar, *menu, *target.action) ? MenuChoice::Chosen
+                                                             : MenuChoice::NotChosen;
+}
+
+std::optional<WindowView> QtFrontEnd::ReadWindow(WindowId id) const {
+  const std::optional<Window> window = WindowShown(id);
+  if (!window) return std::nullopt;
+  return scenario::ReadWindow(*window->widget, *window->view);
+}
+
+std::optional<MainModelView> QtFrontEnd::MainModel() const {
+  if (main_ == nullptr) return std::nullopt;
+  return MainModelView{main_->Model().State(), main_->Model().CalcRuns()};
+}
+
+}  // namespace quillbit::scenario
