@@ -13,16 +13,20 @@
 
 namespace quillbit {
 
+void DeliverMessage(MSG& msg) {
+  Win32FormWindow* form = Win32FormWindow::ForMessage(msg);
+  if (form != nullptr && form->PreTranslate(msg)) return;
+  ::TranslateMessage(&msg);
+  ::DispatchMessageW(&msg);
+}
+
 int RunMessageLoop() {
   MSG msg{};
   for (;;) {
     const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
     if (got == 0) return static_cast<int>(msg.wParam);
     if (got == -1) return 1;
-    Win32FormWindow* form = Win32FormWindow::ForMessage(msg);
-    if (form != nullptr && form->PreTranslate(msg)) continue;
-    ::TranslateMessage(&msg);
-    ::DispatchMessageW(&msg);
+    DeliverMessage(msg);
   }
 }
 

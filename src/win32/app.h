@@ -8,8 +8,11 @@ namespace quillbit {
 // window is open. Returns the exit code.
 int RunApplication(HINSTANCE instance, int showCommand);
 
-// Hands each message to the window it is for, the windows' key preview and dialog keys first,
-// until the loop is told to end; returns the code it ended with.
+// Hands one message to the window it is for: the window's key preview and dialog keys first,
+// then translation and dispatch. A loop of another kind (a test's) delivers through this too.
+void DeliverMessage(MSG& msg);
+
+// Delivers every message until the loop is told to end; returns the code it ended with.
 int RunMessageLoop();
 
 }  // namespace quillbit
