@@ -2,13 +2,11 @@
 
 #include <QRect>
 
-#include "core/control.h"
+#include "core/twips_scale.h"
 
 namespace quillbit {
 
-// 15 twips are one pixel at 96 dpi; a screen with another logical dpi scales with it.
-int TwipsToPixels(double twips, double logicalDpi);
-double PixelsToTwips(double pixels, double logicalDpi);
+// A rectangle in twips as a Qt rectangle at the screen's logical dpi.
 QRect TwipsToRect(const Twips& rect, double logicalDpi);
 
 }  // namespace quillbit

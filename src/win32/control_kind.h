@@ -6,7 +6,7 @@
 
 #include "core/control.h"
 #include "core/shown_control.h"
-#include "win32/twips_scale.h"
+#include "core/twips_scale.h"
 
 namespace quillbit {
 

@@ -1,6 +1,6 @@
 #include "win32/dpi.h"
 
-#include "win32/twips_scale.h"
+#include "core/twips_scale.h"
 
 namespace quillbit {
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "settings/windows_text.h"
-#include "win32/twips_scale.h"
+#include "core/twips_scale.h"
 
 namespace quillbit {
 namespace {

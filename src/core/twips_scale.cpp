@@ -1,4 +1,4 @@
-#include "win32/twips_scale.h"
+#include "core/twips_scale.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,19 +11,19 @@ constexpr double kPointsPerInch = 72.0;
 
 }  // namespace
 
-int TwipsToPixels(double twips, int dpi) {
+int TwipsToPixels(double twips, double dpi) {
   return static_cast<int>(std::lround(twips * dpi / kTwipsPerInch));
 }
 
-double PixelsToTwips(double pixels, int dpi) {
+double PixelsToTwips(double pixels, double dpi) {
   return pixels * kTwipsPerInch / dpi;
 }
 
-PixelRect TwipsToPixelRect(const Twips& rect, int dpi) {
+PixelRect TwipsToPixelRect(const Twips& rect, double dpi) {
   return TwipsToPixelRect(rect, 0, 0, dpi);
 }
 
-PixelRect TwipsToPixelRect(const Twips& rect, int originLeft, int originTop, int dpi) {
+PixelRect TwipsToPixelRect(const Twips& rect, int originLeft, int originTop, double dpi) {
   const int left = TwipsToPixels(originLeft + rect.left, dpi);
   const int top = TwipsToPixels(originTop + rect.top, dpi);
   const int right = TwipsToPixels(originLeft + rect.left + rect.width, dpi);
@@ -31,11 +31,11 @@ PixelRect TwipsToPixelRect(const Twips& rect, int originLeft, int originTop, int
   return {left, top, right - left, bottom - top};
 }
 
-int PointsToPixelHeight(double points, int dpi) {
+int PointsToPixelHeight(double points, double dpi) {
   return static_cast<int>(std::lround(points * dpi / kPointsPerInch));
 }
 
-LineBox LineToPixels(const Twips& ends, int originLeft, int originTop, int width, int dpi) {
+LineBox LineToPixels(const Twips& ends, int originLeft, int originTop, int width, double dpi) {
   const int x1 = TwipsToPixels(originLeft + ends.left, dpi);
   const int y1 = TwipsToPixels(originTop + ends.top, dpi);
   const int x2 = TwipsToPixels(originLeft + ends.width, dpi);
@@ -53,7 +53,7 @@ LineBox LineToPixels(const Twips& ends, int originLeft, int originTop, int width
   return line;
 }
 
-int ScaleFromDesignDpi(int pixels, int dpi) {
+int ScaleFromDesignDpi(int pixels, double dpi) {
   return static_cast<int>(std::lround(static_cast<double>(pixels) * dpi / kDesignDpi));
 }
 

@@ -1,4 +1,4 @@
-#include "win32/twips_scale.h"
+#include "core/twips_scale.h"
 
 #include <gtest/gtest.h>
 

@@ -14,15 +14,15 @@ struct PixelRect {
 inline constexpr int kDesignDpi = 96;
 
 // Twips are 1/1440 inch: a window at another resolution scales with it.
-int TwipsToPixels(double twips, int dpi);
-double PixelsToTwips(double pixels, int dpi);
+int TwipsToPixels(double twips, double dpi);
+double PixelsToTwips(double pixels, double dpi);
 // Edges are rounded, not the size, so that neighbours that touch in twips touch on screen.
-PixelRect TwipsToPixelRect(const Twips& rect, int dpi);
+PixelRect TwipsToPixelRect(const Twips& rect, double dpi);
 // The same rectangle moved by a container's origin in twips (a control inside a frame).
-PixelRect TwipsToPixelRect(const Twips& rect, int originLeft, int originTop, int dpi);
+PixelRect TwipsToPixelRect(const Twips& rect, int originLeft, int originTop, double dpi);
 
 // A font's character height in pixels for a size in points (the negative lfHeight asks for it).
-int PointsToPixelHeight(double points, int dpi);
+int PointsToPixelHeight(double points, double dpi);
 
 // A line from (x1, y1) to (x2, y2) in twips, drawn `width` pixels wide: the box that holds it,
 // and its two ends inside that box.
@@ -30,9 +30,9 @@ struct LineBox {
   PixelRect box;
   int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 };
-LineBox LineToPixels(const Twips& ends, int originLeft, int originTop, int width, int dpi);
+LineBox LineToPixels(const Twips& ends, int originLeft, int originTop, int width, double dpi);
 
 // A size in pixels at 96 dpi (an icon, a pen) at another resolution.
-int ScaleFromDesignDpi(int pixels, int dpi);
+int ScaleFromDesignDpi(int pixels, double dpi);
 
 }  // namespace quillbit
