@@ -30,7 +30,18 @@ int RunMessageLoop() {
   }
 }
 
-int RunApplication(HINSTANCE instance, int showCommand) {
+namespace {
+
+void ReportShown() {
+  const HANDLE out = ::GetStdHandle(STD_OUTPUT_HANDLE);
+  if (out == nullptr || out == INVALID_HANDLE_VALUE) return;
+  DWORD written = 0;
+  ::WriteFile(out, "shown\n", 6, &written, nullptr);
+}
+
+}  // namespace
+
+int RunApplication(HINSTANCE instance, int showCommand, bool quitWhenShown) {
   DeclareDpiAwareness();
   INITCOMMONCONTROLSEX controls{};
   controls.dwSize = sizeof controls;
@@ -53,6 +64,11 @@ int RunApplication(HINSTANCE instance, int showCommand) {
   if (window.Handle() == nullptr) return 1;
   window.Start(showCommand);
   if (windows.Count() == 0) return 0;
+  if (quitWhenShown) {
+    ::UpdateWindow(window.Handle());
+    ReportShown();
+    return 0;
+  }
   return RunMessageLoop();
 }
 

@@ -5,8 +5,9 @@
 namespace quillbit {
 
 // Runs the program: the main window over the user's settings, until neither it nor the About
-// window is open. Returns the exit code.
-int RunApplication(HINSTANCE instance, int showCommand);
+// window is open. Returns the exit code. With `quitWhenShown` (for the start-up benchmark) it
+// prints "shown" on standard output once the main window has been painted, and ends there.
+int RunApplication(HINSTANCE instance, int showCommand, bool quitWhenShown = false);
 
 // Hands one message to the window it is for: the window's key preview and dialog keys first,
 // then translation and dispatch. A loop of another kind (a test's) delivers through this too.
