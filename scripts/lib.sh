@@ -79,7 +79,8 @@ wine_prefix_ready() {
       # A prefix whose making was interrupted is made again from nothing.
       rm -rf "$WINEPREFIX"
       local log=$WINEPREFIX.log
-      if ! "${QUILLBIT_WINE[@]}" wineboot.exe -i </dev/null >"$log" 2>&1 || ! wineserver -w; then
+      if ! timeout 300 "${QUILLBIT_WINE[@]}" wineboot.exe -i </dev/null >"$log" 2>&1 ||
+        ! timeout 120 wineserver -w; then
         cat "$log" >&2
         exit 1
       fi
@@ -95,7 +96,7 @@ wine_prefix_ready() {
 wine_server_start() {
   wine_server_stop
   wineserver -p </dev/null >/dev/null 2>&1
-  "${QUILLBIT_WINE[@]}" cmd.exe /c exit 0 </dev/null >/dev/null 2>&1
+  timeout 120 "${QUILLBIT_WINE[@]}" cmd.exe /c exit 0 </dev/null >/dev/null 2>&1
 }
 
 # wine_server_stop: ends the prefix's wineserver and every Wine program in it, if any.
