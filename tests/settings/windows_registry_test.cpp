@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <ostream>
 #include <string>
+#include <vector>
 
 #include "settings/mdl_registry.h"
 #include "settings/registry_settings_store.h"
@@ -109,8 +112,11 @@ TEST_F(WindowsRegistryTest, ValuesOfOtherWritersAndTheKeysValueNames) {
   EXPECT_EQ(Read("nul"), SettingValue::Text(std::string("ch\0", 3)));
   EXPECT_EQ(Read("binary"), SettingValue::Missing());
   EXPECT_EQ(Read("never written"), SettingValue::Missing());
-  EXPECT_EQ(mdlRegistry::ReadRegValueNames(registry_, kSettingsHive, kSettingsKeyPath),
-            (std::vector<std::string>{"dword", "nul", "binary"}));
+  // The registry keeps no order of its own among a key's values.
+  std::vector<std::string> names =
+      mdlRegistry::ReadRegValueNames(registry_, kSettingsHive, kSettingsKeyPath);
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"binary", "dword", "nul"}));
 }
 
 TEST_F(WindowsRegistryTest, AMissingKeyReadsMissingAndLosesWrites) {
@@ -128,8 +134,14 @@ struct EarlierCopy {
 class WindowsRegistryEarlier : public WindowsRegistryTest,
                                public testing::WithParamInterface<EarlierCopy> {};
 
+void PrintTo(const EarlierCopy& copy, std::ostream* os) {
+  *os << copy.label;
+}
+
 TEST_P(WindowsRegistryEarlier, IsReadUntilTheUsersOwnKeyIsWritten) {
-  Leave(GetParam().root, GetParam().path, L"txtFrames", REG_SZ, L"90000", 5 * sizeof(wchar_t));
+  // Five characters, with no NUL after them that the write could take in.
+  const wchar_t frames[] = L"90000x";
+  Leave(GetParam().root, GetParam().path, L"txtFrames", REG_SZ, frames, 5 * sizeof(wchar_t));
   EXPECT_EQ(Read("txtFrames"), SettingValue::Text("90000"));
   store_.CreateKey();
   store_.Write("chkFF", "un");
