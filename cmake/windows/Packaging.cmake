@@ -1,10 +1,10 @@
 # What a Windows user downloads: a portable zip (the program and its README) and a per-user
 # installer made with NSIS, both from the same install of the program into one folder.
-if(NOT TARGET quillbit)
+if(NOT TARGET quillbit_exe)
   return()
 endif()
 
-install(TARGETS quillbit RUNTIME DESTINATION .)
+install(TARGETS quillbit_exe RUNTIME DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION .)
 if(EXISTS ${PROJECT_SOURCE_DIR}/LICENSE)
   install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
