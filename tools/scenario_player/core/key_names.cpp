@@ -80,8 +80,12 @@ std::vector<KeyName> KeyNames() {
   std::vector<KeyName> keys;
   for (char c = 'A'; c <= 'Z'; ++c) keys.push_back({std::string(1, c), c});
   for (char c = '0'; c <= '9'; ++c) keys.push_back({std::string(1, c), c});
-  for (int n = 1; n <= kLastFunctionKey; ++n)
-    keys.push_back({"F" + std::to_string(n), kF1 + n - 1});
+  for (int n = 1; n <= kLastFunctionKey; ++n) {
+    // Appended rather than "F" + text, which GCC 12 at -O3 takes for an overlapping copy.
+    std::string name = "F";
+    name += std::to_string(n);
+    keys.push_back({std::move(name), kF1 + n - 1});
+  }
   for (const auto& [name, code] : kOwnNames) keys.push_back({std::string(name), code});
   return keys;
 }

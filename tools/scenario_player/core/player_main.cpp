@@ -94,7 +94,7 @@ int PlayerMain(int argc, char** argv, FrontEndMaker& maker) {
     }
     settings = (firstRun->Path() / "registry.reg").string();
   }
-  const std::unique_ptr<ScenarioRegistry> registry = OpenScenarioRegistry(settings);
+  const std::unique_ptr<ScenarioRegistry> registry = maker.OpenRegistry(settings);
   if (registry == nullptr) {
     std::fprintf(stderr, "quillbit-scenario: cannot create the settings file %s\n",
                  settings.c_str());

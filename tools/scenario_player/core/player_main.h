@@ -28,6 +28,9 @@ extern const char* const kPlayerUsage;
 class FrontEndMaker {
  public:
   virtual ~FrontEndMaker() = default;
+  // The settings the program runs against, kept in the registry file at `path` (created when
+  // missing) in the way of the platform; null when that cannot be done.
+  virtual std::unique_ptr<ScenarioRegistry> OpenRegistry(const std::string& path) = 0;
   // Called once the scenario has been read; `registry` and what the maker makes live until the
   // scenario has been played. Null when the toolkit could not be set up.
   virtual std::unique_ptr<FrontEnd> Make(const PlayerOptions& options, ScenarioRegistry& registry,

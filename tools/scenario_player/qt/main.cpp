@@ -8,6 +8,7 @@
 
 #include "gui/qt_locale.h"
 #include "scenario_player/core/player_main.h"
+#include "scenario_player/core/registry_file_scenario.h"
 #include "scenario_player/qt/qt_front_end.h"
 
 namespace {
@@ -27,6 +28,10 @@ void DropQtWarnings(QtMsgType type, const QMessageLogContext& /*context*/, const
 class QtMaker : public quillbit::scenario::FrontEndMaker {
  public:
   QtMaker(int& argc, char** argv) : argc_(argc), argv_(argv) {}
+
+  std::unique_ptr<ScenarioRegistry> OpenRegistry(const std::string& path) override {
+    return quillbit::scenario::OpenRegistryFileScenario(path);
+  }
 
   std::unique_ptr<FrontEnd> Make(const PlayerOptions& options, ScenarioRegistry& registry,
                                  std::vector<std::string> installedSysInfo) override {

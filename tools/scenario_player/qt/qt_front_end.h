@@ -11,13 +11,14 @@
 #include "about/about_window_slot.h"
 #include "core/number_locale.h"
 #include "gui/about_window.h"
+#include "gui/desktop_services.h"
 #include "gui/form_view.h"
 #include "gui/main_window.h"
 #include "scenario_player/core/front_end.h"
+#include "scenario_player/core/recording_ports.h"
 #include "scenario_player/core/scenario_registry.h"
 #include "scenario_player/qt/message_watcher.h"
 #include "scenario_player/qt/person.h"
-#include "scenario_player/qt/recording_ports.h"
 
 namespace quillbit::scenario {
 
@@ -80,7 +81,8 @@ class QtFrontEnd : public FrontEnd {
   Person person_;
   RecordingOpener opener_;
   DesktopFiles files_;
-  RecordingPrograms programs_;
+  DesktopPrograms desktop_;
+  RecordingPrograms programs_{desktop_};
   AboutDialogFactory aboutWindows_;
   // One per run of the program, like the main window; declared first so that it goes last.
   std::unique_ptr<AboutWindowSlot> about_;

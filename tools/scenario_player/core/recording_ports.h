@@ -1,10 +1,10 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/ports.h"
-#include "gui/desktop_services.h"
 
 namespace quillbit::scenario {
 
@@ -22,9 +22,12 @@ class RecordingOpener : public OpenTargetPort {
   std::vector<std::string> targets_;
 };
 
-// Starts programs for real and keeps the path of each one that started.
+// Starts programs for real, through the platform's own starter, and keeps the path of each one
+// that started.
 class RecordingPrograms : public StartProgramPort {
  public:
+  explicit RecordingPrograms(StartProgramPort& desktop) : desktop_(desktop) {}
+
   bool Start(std::string_view path) override {
     const bool started = desktop_.Start(path);
     if (started) paths_.emplace_back(path);
@@ -33,7 +36,7 @@ class RecordingPrograms : public StartProgramPort {
   const std::vector<std::string>& Paths() const { return paths_; }
 
  private:
-  DesktopPrograms desktop_;
+  StartProgramPort& desktop_;
   std::vector<std::string> paths_;
 };
 
