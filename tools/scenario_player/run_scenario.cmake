@@ -1,22 +1,40 @@
 # Plays one scenario and checks what it printed:
-#   cmake -DPLAYER=... -DCHECKER=... -DSCENARIO=x.scenario -DOUT=dir -P run_scenario.cmake
+#   cmake -DPLAYER=... -DCHECKER=... -DSCENARIO=x.scenario -DOUT=dir [-DEMULATOR=...]
+#         [-DPLATFORM=name] -P run_scenario.cmake
 # Beside x.scenario, x.expect.json holds one JSON value per dump (only the fields that matter),
 # x.expect.stderr, when present, the message the player must stop with (exit status 2), and
 # x.reg, when present, the registry file the program starts with (a copy is played on).
+# EMULATOR runs the player and the checker of a cross build (Wine). With PLATFORM, a file
+# x.PLATFORM.reg or x.PLATFORM.expect.json is taken instead of x.reg or x.expect.json: the
+# scenario's setting or outcome differs there for a reason of the platform (a path, say).
 get_filename_component(dir "${SCENARIO}" DIRECTORY)
 get_filename_component(name "${SCENARIO}" NAME_WE)
-set(expect "${dir}/${name}.expect.json")
+
+# The platform's own version of a file beside the scenario, if it has one.
+function(scenario_file variable suffix)
+  set(file "${dir}/${name}.${suffix}")
+  if(PLATFORM AND EXISTS "${dir}/${name}.${PLATFORM}.${suffix}")
+    set(file "${dir}/${name}.${PLATFORM}.${suffix}")
+  endif()
+  set(${variable} "${file}" PARENT_SCOPE)
+endfunction()
+
+scenario_file(expect expect.json)
+scenario_file(registry reg)
 set(expectStderr "${dir}/${name}.expect.stderr")
 file(MAKE_DIRECTORY "${OUT}")
 set(printed "${OUT}/${name}.dumps")
 
 set(options "")
-if(EXISTS "${dir}/${name}.reg")
-  file(COPY_FILE "${dir}/${name}.reg" "${OUT}/${name}.reg")
+if(EXISTS "${registry}")
+  file(COPY_FILE "${registry}" "${OUT}/${name}.reg")
   set(options --settings "${OUT}/${name}.reg")
 endif()
-execute_process(COMMAND "${PLAYER}" ${options} "${SCENARIO}"
-                OUTPUT_FILE "${printed}" ERROR_VARIABLE stderr RESULT_VARIABLE status)
+# Standard error goes to a file rather than a pipe: a process the player starts may keep it open
+# after the player has ended (Wine's desktop process does), and a pipe would be waited on.
+execute_process(COMMAND ${EMULATOR} "${PLAYER}" ${options} "${SCENARIO}"
+                OUTPUT_FILE "${printed}" ERROR_FILE "${printed}.stderr" RESULT_VARIABLE status)
+file(READ "${printed}.stderr" stderr)
 if(EXISTS "${expectStderr}")
   file(READ "${expectStderr}" wanted)
   string(STRIP "${wanted}" wanted)
@@ -32,8 +50,9 @@ if(NOT EXISTS "${expect}")
   set(expect "${OUT}/${name}.no-dumps.json")
   file(WRITE "${expect}" "")
 endif()
-execute_process(COMMAND "${CHECKER}" "${expect}" "${printed}"
-                ERROR_VARIABLE mismatches RESULT_VARIABLE checked)
+execute_process(COMMAND ${EMULATOR} "${CHECKER}" "${expect}" "${printed}"
+                ERROR_FILE "${printed}.mismatches" RESULT_VARIABLE checked)
+file(READ "${printed}.mismatches" mismatches)
 if(NOT checked EQUAL 0)
   message(FATAL_ERROR "${name}: the dumps differ from ${name}.expect.json:\n${mismatches}")
 endif()

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <windows.h>
+
+namespace quillbit::scenario {
+
+// Alt pressed and released alone puts the menu bar into keyboard mode: the system's modal menu
+// loop, which waits for the next key. A scenario has no line to act in it, and the player's
+// next line could not run while it waits, so the loop is left as soon as it starts (EndMenu),
+// as a person's Esc would leave it; what the keys did before is untouched. One guard at a time,
+// while it lives.
+class MenuModeGuard {
+ public:
+  MenuModeGuard();
+  ~MenuModeGuard();
+  MenuModeGuard(const MenuModeGuard&) = delete;
+  MenuModeGuard& operator=(const MenuModeGuard&) = delete;
+
+ private:
+  static LRESULT CALLBACK AfterProcedure(int code, WPARAM wParam, LPARAM lParam);
+
+  HHOOK hook_ = nullptr;
+};
+
+}  // namespace quillbit::scenario

@@ -1,0 +1,213 @@
+#include "scenario_player/win32/person.h"
+
+#include <iterator>
+
+#include "core/control_set.h"
+#include "scenario_player/win32/message_pump.h"
+
+namespace quillbit::scenario {
+namespace {
+
+struct ModifierKeyEntry {
+  int bit;
+  int virtualKey;
+  int leftKey;
+};
+
+// In the order a person presses them; released the other way round.
+constexpr ModifierKeyEntry kModifierKeys[] = {
+    {kShiftMask, VK_SHIFT, VK_LSHIFT},
+    {kCtrlMask, VK_CONTROL, VK_LCONTROL},
+    {kAltMask, VK_MENU, VK_LMENU},
+};
+
+constexpr BYTE kDown = 0x80;
+
+int ModifierBitOf(int virtualKey) {
+  for (const ModifierKeyEntry& entry : kModifierKeys) {
+    if (entry.virtualKey == virtualKey) return entry.bit;
+  }
+  return 0;
+}
+
+// Marks the key down or up in the keyboard state; a modifier as its left key too.
+void Mark(BYTE (&state)[256], int virtualKey, bool down) {
+  const auto set = [&](int key) {
+    state[key] = static_cast<BYTE>(down ? (state[key] | kDown) : (state[key] & ~kDown));
+  };
+  set(virtualKey);
+  for (const ModifierKeyEntry& entry : kModifierKeys) {
+    if (entry.virtualKey == virtualKey) set(entry.leftKey);
+  }
+}
+
+// The keys of the cursor block, which the keyboard reports as extended keys.
+bool Extended(int virtualKey) {
+  switch (virtualKey) {
+    case VK_LEFT:
+    case VK_UP:
+    case VK_RIGHT:
+    case VK_DOWN:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_END:
+    case VK_HOME:
+    case VK_INSERT:
+    case VK_DELETE:
+    case VK_SNAPSHOT:
+    case VK_NUMLOCK:
+    case VK_DIVIDE:
+    case VK_LWIN:
+    case VK_RWIN:
+    case VK_APPS:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// A key message's data: one stroke, the key's scan code, whether Alt is down, and for a release
+// that the key was down before.
+LPARAM KeyData(int virtualKey, bool press, bool alt) {
+  const UINT scan = ::MapVirtualKeyW(static_cast<UINT>(virtualKey), MAPVK_VK_TO_VSC);
+  DWORD data = 1 | ((scan & 0xFF) << 16);
+  if (Extended(virtualKey)) data |= 1U << 24;
+  if (alt) data |= 1U << 29;
+  if (!press) data |= (1U << 30) | (1U << 31);
+  return static_cast<LPARAM>(data);
+}
+
+// The mouse message's key flags for the modifiers held.
+WPARAM MouseKeys(int held) {
+  WPARAM keys = 0;
+  if ((held & kShiftMask) != 0) keys |= MK_SHIFT;
+  if ((held & kCtrlMask) != 0) keys |= MK_CONTROL;
+  return keys;
+}
+
+void MarkMouseButton(bool down) {
+  BYTE state[256] = {};
+  ::GetKeyboardState(state);
+  Mark(state, VK_LBUTTON, down);
+  ::SetKeyboardState(state);
+}
+
+}  // namespace
+
+// The key's message goes where the person's key would: to `target`, while it exists.
+void Person::Key(HWND target, int virtualKey, bool press, LPARAM packet) {
+  BYTE state[256] = {};
+  ::GetKeyboardState(state);
+  if (press) Mark(state, virtualKey, true);
+  const bool alt = (state[VK_MENU] & kDown) != 0;
+  const bool ctrl = (state[VK_CONTROL] & kDown) != 0;
+  if (!press) Mark(state, virtualKey, false);
+  ::SetKeyboardState(state);
+  const bool system = (alt && !ctrl) || virtualKey == VK_F10;
+  const UINT message =
+      press ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
+  // A character without a key of its own comes as VK_PACKET, the character in the high word.
+  const LPARAM data = virtualKey == VK_PACKET ? packet : KeyData(virtualKey, press, alt);
+  if (target != nullptr && ::IsWindow(target))
+    ::PostMessageW(target, message, static_cast<WPARAM>(virtualKey), data);
+  DeliverPendingMessages();
+}
+
+void Person::ModifierKey(HWND target, int bit, bool press) {
+  for (const ModifierKeyEntry& entry : kModifierKeys) {
+    if (entry.bit != bit) continue;
+    held_ = press ? (held_ | bit) : (held_ & ~bit);
+    Key(target, entry.virtualKey, press);
+  }
+}
+
+void Person::PressModifiers(HWND target, int mask) {
+  for (const ModifierKeyEntry& entry : kModifierKeys) {
+    if ((mask & entry.bit) != 0 && (held_ & entry.bit) == 0) ModifierKey(target, entry.bit, true);
+  }
+}
+
+void Person::ReleaseModifiers(HWND target, int mask) {
+  for (auto it = std::rbegin(kModifierKeys); it != std::rend(kModifierKeys); ++it) {
+    if ((mask & it->bit) != 0 && (held_ & it->bit) != 0) ModifierKey(target, it->bit, false);
+  }
+}
+
+void Person::Stroke(HWND target, int virtualKey, int mask) {
+  const int extra = mask & ~held_;
+  PressModifiers(target, extra);
+  // The key named is itself a modifier: pressing it is holding it.
+  if (const int own = ModifierBitOf(virtualKey)) {
+    if ((held_ & own) == 0) ModifierKey(target, own, true);
+    ModifierKey(target, own, false);
+    ReleaseModifiers(target, extra);
+    return;
+  }
+  Key(target, virtualKey, true);
+  // The press may have moved the focus or closed the window; the release goes where it is now.
+  HWND now = ::GetFocus();
+  if (now == nullptr) now = target;
+  Key(now, virtualKey, false);
+  ReleaseModifiers(now, extra);
+}
+
+void Person::Type(HWND target, std::wstring_view text) {
+  HWND to = target;
+  for (const wchar_t c : text) {
+    if (const HWND focus = ::GetFocus()) to = focus;
+    int virtualKey = VK_PACKET;
+    bool shift = false;
+    if (c == L'\n') {
+      virtualKey = VK_RETURN;
+    } else if (c == L'\t') {
+      virtualKey = VK_TAB;
+    } else if (const SHORT scan = ::VkKeyScanW(c); scan != -1 && (HIBYTE(scan) & ~1) == 0) {
+      // The layout's key for the character, with Shift when it is a shifted one.
+      virtualKey = LOBYTE(scan);
+      shift = (HIBYTE(scan) & 1) != 0;
+    }
+    // A shifted character needs Shift down as it is made, held or not.
+    BYTE state[256] = {};
+    ::GetKeyboardState(state);
+    const BYTE shiftBefore = state[VK_SHIFT];
+    if (shift) {
+      state[VK_SHIFT] |= kDown;
+      ::SetKeyboardState(state);
+    }
+    const LPARAM packet = MAKELPARAM(1, c);
+    Key(to, virtualKey, true, packet);
+    if (const HWND focus = ::GetFocus()) to = focus;
+    Key(to, virtualKey, false, packet);
+    if (shift) {
+      ::GetKeyboardState(state);
+      state[VK_SHIFT] = shiftBefore;
+      ::SetKeyboardState(state);
+    }
+  }
+}
+
+void Person::Click(HWND window) {
+  RECT client{};
+  ::GetClientRect(window, &client);
+  ClickAt(window, POINT{(client.left + client.right) / 2, (client.top + client.bottom) / 2});
+}
+
+// Mouse messages go to the window that holds the mouse, if one does, as the system sends them.
+void Person::ClickAt(HWND window, POINT at) {
+  const auto post = [this, window, &at](UINT message, WPARAM buttons) {
+    HWND to = ::GetCapture();
+    POINT point = at;
+    if (to == nullptr) to = window;
+    if (!::IsWindow(to)) return;
+    if (to != window) ::MapWindowPoints(window, to, &point, 1);
+    ::PostMessageW(to, message, MouseKeys(held_) | buttons, MAKELPARAM(point.x, point.y));
+    DeliverPendingMessages();
+  };
+  post(WM_MOUSEMOVE, 0);
+  MarkMouseButton(true);
+  post(WM_LBUTTONDOWN, MK_LBUTTON);
+  MarkMouseButton(false);
+  post(WM_LBUTTONUP, 0);
+}
+
+}  // namespace quillbit::scenario

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+namespace quillbit::scenario {
+
+// A person at the keyboard and mouse of the program's windows. A key goes down and up as the
+// messages a keyboard produces (WM_SYSKEYDOWN and WM_SYSKEYUP while Alt is held without Ctrl),
+// posted to the window the key goes to and delivered through the program's own loop, so that
+// the window's key preview and the dialog keys see it and TranslateMessage makes its character.
+// The thread's keyboard state holds every key that is down, so that GetKeyState reports the
+// modifiers held. The mouse clicks with the left button at a window's centre.
+class Person {
+ public:
+  // Modifier keys held down now (kShiftMask, kCtrlMask, kAltMask).
+  int Held() const { return held_; }
+
+  // Presses, or releases, those of `mask` that are not (or are) held, where the keys go.
+  void PressModifiers(HWND target, int mask);
+  void ReleaseModifiers(HWND target, int mask);
+
+  // One key pressed at `target` and released wherever the focus is then, with `mask` held for
+  // it on top of what is held already.
+  void Stroke(HWND target, int virtualKey, int mask);
+  // A key press and release per character; the keys go wherever the focus is by then.
+  void Type(HWND target, std::wstring_view text);
+
+  // A press and release of the left button at the window's centre, with the held modifiers.
+  void Click(HWND window);
+  // The same at a point of the window's client area; the mouse is over it first.
+  void ClickAt(HWND window, POINT at);
+
+ private:
+  void Key(HWND target, int virtualKey, bool press, LPARAM packet = 0);
+  void ModifierKey(HWND target, int bit, bool press);
+
+  int held_ = 0;
+};
+
+}  // namespace quillbit::scenario

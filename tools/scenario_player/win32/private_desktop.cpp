@@ -1,0 +1,20 @@
+#include "scenario_player/win32/private_desktop.h"
+
+#include <string>
+
+namespace quillbit::scenario {
+
+PrivateDesktop::PrivateDesktop() {
+  const std::wstring name = L"Quillbit scenario player " + std::to_wstring(::GetCurrentProcessId());
+  desktop_ = ::CreateDesktopW(name.c_str(), nullptr, nullptr, 0, GENERIC_ALL, nullptr);
+  if (desktop_ != nullptr && !::SetThreadDesktop(desktop_)) {
+    ::CloseDesktop(desktop_);
+    desktop_ = nullptr;
+  }
+}
+
+PrivateDesktop::~PrivateDesktop() {
+  if (desktop_ != nullptr) ::CloseDesktop(desktop_);
+}
+
+}  // namespace quillbit::scenario

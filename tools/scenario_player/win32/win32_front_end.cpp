@@ -1,0 +1,248 @@
+#include "scenario_player/win32/win32_front_end.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <utility>
+
+#include "scenario_player/core/key_names.h"
+#include "scenario_player/win32/message_pump.h"
+#include "settings/windows_text.h"
+#include "win32/control_kind.h"
+#include "win32/dpi.h"
+
+namespace quillbit::scenario {
+namespace {
+
+bool Grayed(const Win32MenuBar::Place& place) {
+  const UINT state = ::GetMenuState(place.menu, static_cast<UINT>(place.position), MF_BYPOSITION);
+  return state == static_cast<UINT>(-1) || (state & (MF_GRAYED | MF_DISABLED)) != 0;
+}
+
+}  // namespace
+
+Win32FrontEnd::Win32FrontEnd(HINSTANCE instance, ScenarioRegistry& registry, NumberLocale locale,
+                             std::vector<std::string> installedSysInfo)
+    : instance_(instance),
+      registry_(registry),
+      locale_(std::move(locale)),
+      aboutWindows_(instance, windows_, AppInfo{},
+                    AboutWindowServices{.registry = registry.Registry(),
+                                        .open = opener_,
+                                        .files = files_,
+                                        .programs = programs_},
+                    AboutLinks{}, std::move(installedSysInfo)) {
+  // As the program's own start does, before its first window.
+  DeclareDpiAwareness();
+  INITCOMMONCONTROLSEX controls{};
+  controls.dwSize = sizeof controls;
+  controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
+  ::InitCommonControlsEx(&controls);
+}
+
+Win32FrontEnd::~Win32FrontEnd() {
+  // The main window refers to the About slot; it goes first.
+  main_.reset();
+  about_.reset();
+  Settle();
+}
+
+void Win32FrontEnd::Settle() {
+  DeliverPendingMessages();
+}
+
+void Win32FrontEnd::Start() {
+  main_.reset();
+  about_ = std::make_unique<AboutWindowSlot>(aboutWindows_);
+  main_ = std::make_unique<Win32MainWindow>(instance_, windows_, locale_, AppInfo{},
+                                            registry_.Store(), about_.get());
+  if (main_->Handle() != nullptr) main_->Start(SW_SHOWNORMAL);
+  Settle();
+  if (const std::optional<Window> window = WindowShown(WindowId::Main)) Activate(window->hwnd);
+}
+
+std::optional<Win32FrontEnd::Window> Win32FrontEnd::WindowShown(WindowId window) const {
+  if (window == WindowId::Main) {
+    if (main_ == nullptr || !main_->Window().Visible()) return std::nullopt;
+    return Window{WindowId::Main, main_->Handle(), &main_->View()};
+  }
+  if (about_ == nullptr) return std::nullopt;
+  auto* about = dynamic_cast<Win32AboutWindow*>(about_->Current());
+  if (about == nullptr || !about->Window().Visible()) return std::nullopt;
+  return Window{WindowId::About, about->Handle(), &about->View()};
+}
+
+bool Win32FrontEnd::Shown(WindowId window) const {
+  return WindowShown(window).has_value();
+}
+
+// What the title bar's close box sends.
+void Win32FrontEnd::Close(WindowId which) {
+  const std::optional<Window> window = WindowShown(which);
+  if (!window) return;
+  ::PostMessageW(window->hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+  Settle();
+}
+
+std::optional<Win32FrontEnd::Target> Win32FrontEnd::Locate(std::string_view name) const {
+  for (const WindowId id : {WindowId::Main, WindowId::About}) {
+    const std::optional<Window> window = WindowShown(id);
+    if (!window) continue;
+    const quillbit::Control* control = window->view->Controls().Find(name);
+    if (control == nullptr) continue;
+    if (control->Kind() == ControlKind::Menu) return Target{*window, control, nullptr};
+    if (const HWND hwnd = window->view->HwndFor(name)) return Target{*window, control, hwnd};
+  }
+  return std::nullopt;
+}
+
+Win32FrontEnd::Target Win32FrontEnd::Known(std::string_view name) const {
+  return Locate(name).value();
+}
+
+std::optional<FoundControl> Win32FrontEnd::Find(std::string_view name) const {
+  const std::optional<Target> target = Locate(name);
+  if (!target) return std::nullopt;
+  const ControlDesign& design = target->control->Design();
+  const auto& all = target->window.view->Controls().All();
+  const bool hasItems = std::any_of(all.begin(), all.end(), [name](const quillbit::Control& c) {
+    return c.Kind() == ControlKind::Menu && c.Design().container == name;
+  });
+  const WinControlKind* kind = WinControlKindOf(design.kind);
+  return FoundControl{
+      .window = target->window.id,
+      .kind = target->control->Kind(),
+      .shown = target->window.view->Shown(name).value(),
+      .opensMenu = target->control->Kind() == ControlKind::Menu && hasItems,
+      .takesFocus = target->hwnd != nullptr && kind != nullptr && kind->TakesFocus(design),
+  };
+}
+
+bool Win32FrontEnd::MainHas(std::string_view name) const {
+  return main_ != nullptr && main_->View().Controls().Find(name) != nullptr;
+}
+
+// As a click on the window's title bar would, when it is not the active one.
+void Win32FrontEnd::Activate(HWND window) {
+  if (::GetActiveWindow() != window) {
+    ::SetForegroundWindow(window);
+    if (::GetActiveWindow() != window) ::SetActiveWindow(window);
+  }
+  Settle();
+}
+
+void Win32FrontEnd::Focus(std::string_view name) {
+  const Target target = Known(name);
+  Activate(target.window.hwnd);
+  ::SetFocus(target.hwnd);
+  Settle();
+}
+
+bool Win32FrontEnd::KnowsKey(std::string_view key) const {
+  return VirtualKeyByName(key).has_value();
+}
+
+void Win32FrontEnd::Stroke(std::string_view name, std::string_view key, int modifiers) {
+  person_.Stroke(Known(name).hwnd, VirtualKeyByName(key).value(), modifiers);
+}
+
+void Win32FrontEnd::Type(std::string_view name, std::string_view text) {
+  person_.Type(Known(name).hwnd, WideText(text));
+}
+
+void Win32FrontEnd::SelectAll(std::string_view name) {
+  ::SendMessageW(Known(name).hwnd, EM_SETSEL, 0, -1);
+}
+
+// The focus, else the active window, else a shown window.
+HWND Win32FrontEnd::KeyTarget() const {
+  if (const HWND focus = ::GetFocus()) return focus;
+  if (const HWND active = ::GetActiveWindow()) return active;
+  for (const WindowId id : {WindowId::Main, WindowId::About}) {
+    if (const std::optional<Window> window = WindowShown(id)) return window->hwnd;
+  }
+  return nullptr;
+}
+
+bool Win32FrontEnd::PressModifiers(int mask) {
+  const HWND target = KeyTarget();
+  if (target == nullptr) return false;
+  person_.PressModifiers(target, mask);
+  return true;
+}
+
+bool Win32FrontEnd::ReleaseModifiers(int mask) {
+  const HWND target = KeyTarget();
+  if (target == nullptr) return false;
+  person_.ReleaseModifiers(target, mask);
+  return true;
+}
+
+void Win32FrontEnd::Click(std::string_view name) {
+  const Target target = Known(name);
+  Activate(target.window.hwnd);
+  person_.Click(target.hwnd);
+}
+
+// A pick as the mouse makes it: a click opens the list, a click on the item chooses it, and the
+// list itself tells the window of the new selection as it closes.
+bool Win32FrontEnd::Pick(std::string_view name, int index) {
+  const Target target = Known(name);
+  Activate(target.window.hwnd);
+  person_.Click(target.hwnd);
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  if (!::IsWindow(target.hwnd) || !::GetComboBoxInfo(target.hwnd, &info) ||
+      !::IsWindowVisible(info.hwndList))
+    return false;
+  // A long list scrolls the item into view first, as the wheel would.
+  RECT item{};
+  RECT shown{};
+  ::GetClientRect(info.hwndList, &shown);
+  if (::SendMessageW(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&item)) == LB_ERR)
+    return false;
+  if (item.top < shown.top || item.bottom > shown.bottom) {
+    ::SendMessageW(info.hwndList, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+    ::SendMessageW(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                   reinterpret_cast<LPARAM>(&item));
+  }
+  person_.ClickAt(info.hwndList, POINT{(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+  return !::IsWindowVisible(info.hwndList);
+}
+
+// The command the menu sends once the item has been clicked, after the menus above it opened;
+// a grayed menu does not open, and a grayed item takes no click.
+FrontEnd::MenuChoice Win32FrontEnd::ChooseMenuItem(std::string_view name) {
+  const Target target = Known(name);
+  Win32FormView& view = *target.window.view;
+  const std::optional<Win32MenuBar::Place> place = view.MenuItemFor(name);
+  if (!place) return MenuChoice::NotInMenuBar;
+  for (const quillbit::Control* item = target.control; !item->Design().container.empty();) {
+    const std::string& container = item->Design().container;
+    const std::optional<Win32MenuBar::Place> menu = view.MenuItemFor(container);
+    item = view.Controls().Find(container);
+    if (!menu || item == nullptr) return MenuChoice::NotInMenuBar;
+    if (Grayed(*menu)) return MenuChoice::NotChosen;
+  }
+  if (Grayed(*place)) return MenuChoice::NotChosen;
+  const UINT id = ::GetMenuItemID(place->menu, place->position);
+  if (id == static_cast<UINT>(-1)) return MenuChoice::NotChosen;
+  Activate(target.window.hwnd);
+  ::PostMessageW(target.window.hwnd, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+  Settle();
+  return MenuChoice::Chosen;
+}
+
+std::optional<WindowView> Win32FrontEnd::ReadWindow(WindowId id) const {
+  const std::optional<Window> window = WindowShown(id);
+  if (!window) return std::nullopt;
+  return WindowView{.title = WindowText(window->hwnd), .controls = window->view->ShownControls()};
+}
+
+std::optional<MainModelView> Win32FrontEnd::MainModel() const {
+  if (main_ == nullptr) return std::nullopt;
+  return MainModelView{main_->Model().State(), main_->Model().CalcRuns()};
+}
+
+}  // namespace quillbit::scenario
