@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
+#include <string>
 
 #include "gui/about_window.h"
 #include "gui/desktop_services.h"
@@ -50,6 +52,16 @@ bool HasArgument(int argc, char** argv, const char* wanted) {
   return false;
 }
 
+// The project named on the command line (`quillbit movie.d2v`, as "Open with" starts it): the
+// first argument that is not an option.
+std::optional<std::string> ProjectArgument() {
+  const QStringList arguments = QCoreApplication::arguments();
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    if (!arguments[i].startsWith(QLatin1String("--"))) return arguments[i].toStdString();
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 bool DisplayAvailable(const char* display, const char* waylandDisplay, const char* qpaPlatform) {
@@ -87,6 +99,8 @@ int RunApplication(int argc, char** argv) {
                    [&window] { CloseAllWindows(window); });
   window.Start();
   if (!window.isVisible()) return 0;
+  if (const std::optional<std::string> project = ProjectArgument())
+    window.Model().OpenProject(*project);
   return QApplication::exec();
 }
 

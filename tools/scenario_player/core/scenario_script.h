@@ -23,6 +23,8 @@ enum class Verb {
   Pick,        // pick CONTROL ITEM
   Click,       // click CONTROL
   Close,       // close main | close about
+  Drop,        // drop CONTROL FILE...
+  Open,        // open FILE
   Dump,        // dump
 };
 
@@ -34,6 +36,7 @@ struct Command {
   std::string key;           // key name of `key`, as written ("Left", "A")
   int modifiers = 0;         // MODS of `key`, `down`, `up`: kShiftMask, kCtrlMask, kAltMask
   std::uint32_t number = 0;  // N of `store-dword`, as its 32 bits
+  std::vector<std::string> files;  // FILE... of `drop`, as written
 };
 
 struct ScriptError {

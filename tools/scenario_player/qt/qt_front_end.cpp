@@ -5,7 +5,11 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMainWindow>
+#include <QMimeData>
+#include <QUrl>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QStyle>
@@ -64,7 +68,8 @@ void QtFrontEnd::Settle() {
 void QtFrontEnd::Start() {
   main_.reset();
   about_ = std::make_unique<AboutWindowSlot>(aboutWindows_);
-  main_ = std::make_unique<MainWindow>(locale_, AppInfo{}, registry_.Store(), about_.get());
+  main_ = std::make_unique<MainWindow>(locale_, AppInfo{}, registry_.Store(), about_.get(),
+                                       &fileDialog_);
   main_->Start();
   Settle();
   if (main_->isVisible()) Activate(*main_);
@@ -95,6 +100,26 @@ void QtFrontEnd::Close(WindowId which) {
   } else {
     window->widget->close();
   }
+}
+
+// What a file manager's drag delivers to the window under the pointer: the drag entering, moving
+// over the control's centre, and the drop there.
+void QtFrontEnd::Drop(std::string_view name, const std::vector<std::string>& paths) {
+  const Target target = Widget(name);
+  QWidget& window = *target.window.widget;
+  QMimeData data;
+  QList<QUrl> urls;
+  for (const std::string& path : paths) urls.append(QUrl::fromLocalFile(QString::fromStdString(path)));
+  data.setUrls(urls);
+  const QPointF at = target.widget->mapTo(&window, target.widget->rect().center());
+  QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&window, &enter);
+  if (!enter.isAccepted()) return;
+  QDragMoveEvent move(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&window, &move);
+  QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&window, &drop);
+  Settle();
 }
 
 std::optional<QtFrontEnd::Target> QtFrontEnd::Locate(std::string_view name) const {
