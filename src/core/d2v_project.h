@@ -13,14 +13,14 @@ enum class FieldOperation { HonorPulldown, ForceFilm, IgnorePulldown };
 
 // What a DGIndex project file says about the encode that the window asks for.
 struct D2vProject {
-  int version = 0;                // 16 for "DGIndexProjectFile16"
-  double frameRate = 0;           // frames per second as served (its Frame_Rate)
-  bool pal = false;               // 25 fps
-  bool forcedFilm = false;        // 23.976 fps: NTSC with FILM forced
+  int version = 0;          // 16 for "DGIndexProjectFile16"
+  double frameRate = 0;     // frames per second as served (its Frame_Rate)
+  bool pal = false;         // 25 fps
+  bool forcedFilm = false;  // 23.976 fps: NTSC with FILM forced
   FieldOperation fieldOperation = FieldOperation::HonorPulldown;
-  std::int64_t pictures = 0;      // coded pictures (N)
-  std::int64_t repeats = 0;       // of them with the repeat-first-field flag (R)
-  std::int64_t frames = 0;        // frames served by the field operation
+  std::int64_t pictures = 0;          // coded pictures (N)
+  std::int64_t repeats = 0;           // of them with the repeat-first-field flag (R)
+  std::int64_t frames = 0;            // frames served by the field operation
   std::optional<double> filmPercent;  // from its last line ("FINISHED  97.85% FILM")
 };
 
@@ -29,10 +29,13 @@ enum class D2vProblem {
   None,
   CannotRead,      // the file could not be opened or read
   NotProject,      // not a DGIndex project at all (a video, a text file, empty)
-  UnknownVersion,  // a project of a version this reader does not know
-  Incomplete,      // a project that ends before its pictures end, or with damaged lines
-  NotDvdRate,      // a frame rate that is neither NTSC nor PAL
-  NoPictures,      // a project without pictures
+  UnknownVersion,  // a version other than 16, or an older DVD2AVI project
+  // A project that ends before its pictures end (no data section, no end-of-stream flag), or with
+  // a damaged line: a header or settings line out of place, a Field_Operation other than 0, 1, 2,
+  // a data line that does not read as one, any line longer than 64 KiB.
+  Incomplete,
+  NotDvdRate,  // a frame rate that is neither NTSC nor PAL, or none
+  NoPictures,  // a project without pictures
 };
 
 struct D2vReadResult {

@@ -15,7 +15,9 @@ std::filesystem::path PathFromUtf8(std::string_view utf8Path);
 std::string FileNameOf(std::string_view utf8Path);
 
 // The exact total size of dropped files: each regular file, and the regular files directly
-// inside each folder. `unreadable` names the first path whose size could not be read.
+// inside each folder (not those of its subfolders); anything else (a device, a pipe) adds nothing.
+// `unreadable` names the first path whose size could not be read, or that does not exist: the
+// paths after it are not looked at, and `bytes` is 0, since no total would be the right one.
 struct DroppedSize {
   std::uint64_t bytes = 0;
   std::optional<std::string> unreadable;
