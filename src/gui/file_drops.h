@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMimeData>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
