@@ -57,14 +57,15 @@ D2vProblem CheckFirstLine(std::string_view line, int& version) {
 }
 
 struct Settings {
-  std::optional<FieldOperation> fieldOperation;
+  bool fieldOperationRead = false;
+  FieldOperation fieldOperation = FieldOperation::HonorPulldown;
   std::optional<DvdRate> rate;
 };
 
 void TakeSetting(std::string_view key, std::string_view value, Settings& settings) {
   if (key == "Field_Operation") {
     const std::optional<std::int64_t> number = WholeNumber(value);
-    settings.fieldOperation.reset();
+    settings.fieldOperationRead = number.has_value() && *number <= 2;
     if (number == 0) settings.fieldOperation = FieldOperation::HonorPulldown;
     if (number == 1) settings.fieldOperation = FieldOperation::ForceFilm;
     if (number == 2) settings.fieldOperation = FieldOperation::IgnorePulldown;
@@ -123,7 +124,7 @@ class ProjectReader {
     if (!ReadLastLine(project)) return Failed(ProblemOf(status_, D2vProblem::Incomplete));
     if (project.pictures == 0) return Failed(D2vProblem::NoPictures);
 
-    project.fieldOperation = *settings.fieldOperation;
+    project.fieldOperation = settings.fieldOperation;
     project.frameRate = FramesPerSecond(*settings.rate);
     project.pal = settings.rate == DvdRate::Pal;
     project.forcedFilm = settings.rate == DvdRate::Film;
@@ -157,7 +158,7 @@ class ProjectReader {
       if (equals == 0 || equals == std::string_view::npos) return false;
       TakeSetting(line_.substr(0, equals), line_.substr(equals + 1), settings);
     }
-    return status_ == LineReader::Status::Line && settings.fieldOperation.has_value();
+    return status_ == LineReader::Status::Line && settings.fieldOperationRead;
   }
 
   // Data lines up to the one that ends the stream; blank lines between them do no harm.

@@ -1,9 +1,9 @@
 #include "core/mpeg_pictures.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 #include <fstream>
+#include <vector>
 
 #include "core/file_sizes.h"
 
@@ -74,7 +74,7 @@ class PictureScanner {
     std::memmove(buffer_.data() + kCarry - carried_, data + end - carried_, carried_);
   }
 
-  std::array<unsigned char, kCarry + kChunk> buffer_{};
+  std::vector<unsigned char> buffer_ = std::vector<unsigned char>(kCarry + kChunk);
   Stage stage_ = Stage::Opening;
   std::size_t carried_ = 0;
   std::int64_t zeros_ = 0;
