@@ -17,8 +17,7 @@ std::vector<std::string> DroppedFilePaths(const QMimeData& data) {
   return paths;
 }
 
-FileDrops::FileDrops(QWidget& window, FormView& view)
-    : window_(&window), view_(view) {
+FileDrops::FileDrops(QWidget& window, FormView& view) : window_(&window), view_(view) {
   if (!view_.Controls().TakesDroppedFiles()) return;
   window.setAcceptDrops(true);
   for (QWidget* child : window.findChildren<QWidget*>()) child->setAcceptDrops(false);
@@ -37,8 +36,9 @@ bool FileDrops::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::Drop: {
       auto* drop = static_cast<QDropEvent*>(event);
-      const std::vector<std::string> paths =
-          drop->mimeData() != nullptr ? DroppedFilePaths(*drop->mimeData()) : std::vector<std::string>{};
+      const std::vector<std::string> paths = drop->mimeData() != nullptr
+                                                 ? DroppedFilePaths(*drop->mimeData())
+                                                 : std::vector<std::string>{};
       if (paths.empty()) return false;
       drop->acceptProposedAction();
       const QWidget* target = window_->childAt(drop->position().toPoint());

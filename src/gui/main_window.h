@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "about/about_window_slot.h"
-#include "gui/form_view.h"
 #include "gui/file_drops.h"
+#include "gui/form_view.h"
 #include "gui/form_window.h"
 #include "gui/key_preview.h"
 #include "gui/qt_host.h"

@@ -39,12 +39,13 @@ float QtScreen::ScreenHeightTwips() const {
 }
 
 std::optional<std::string> QtOpenFileDialog::ChooseFileToOpen(std::string_view title,
-                                                               std::string_view filterName,
-                                                               std::string_view pattern) {
-  const QString filters = QString::fromUtf8(filterName.data(), static_cast<qsizetype>(filterName.size())) +
-                          QStringLiteral(" (") +
-                          QString::fromUtf8(pattern.data(), static_cast<qsizetype>(pattern.size())) +
-                          QStringLiteral(");;All files (*)");
+                                                              std::string_view filterName,
+                                                              std::string_view pattern) {
+  const QString filters =
+      QString::fromUtf8(filterName.data(), static_cast<qsizetype>(filterName.size())) +
+      QStringLiteral(" (") +
+      QString::fromUtf8(pattern.data(), static_cast<qsizetype>(pattern.size())) +
+      QStringLiteral(");;All files (*)");
   const QString path = QFileDialog::getOpenFileName(
       parent_, QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())), QString(),
       filters);

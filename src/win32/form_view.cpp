@@ -129,8 +129,8 @@ void Win32FormView::ShowToolTip(const WinBinding& b) {
     if (toolTips_ == nullptr) return;
   }
   TOOLINFOW tool = ToolFor(b);
-  const bool known = ::SendMessageW(toolTips_, TTM_GETTOOLINFOW, 0,
-                                    reinterpret_cast<LPARAM>(&tool)) != FALSE;
+  const bool known =
+      ::SendMessageW(toolTips_, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)) != FALSE;
   tool = ToolFor(b);
   if (tip.empty()) {
     if (known) ::SendMessageW(toolTips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));

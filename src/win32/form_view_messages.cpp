@@ -1,10 +1,9 @@
 // The form window's messages about its controls, and finding and reading the controls.
-#include "win32/form_view.h"
-
 #include <string>
 #include <vector>
 
 #include "settings/windows_text.h"
+#include "win32/form_view.h"
 
 namespace quillbit {
 namespace {

@@ -46,8 +46,8 @@ void Win32MessageBox::ShowMessage(std::string_view caption, std::string_view tex
 }
 
 std::optional<std::string> Win32OpenFileDialog::ChooseFileToOpen(std::string_view title,
-                                                                  std::string_view filterName,
-                                                                  std::string_view pattern) {
+                                                                 std::string_view filterName,
+                                                                 std::string_view pattern) {
   // Pairs of a name and its patterns, each ending in a NUL, the list in a second one.
   std::wstring filters = WideText(filterName) + L" (" + WideText(pattern) + L")";
   filters += L'\0' + WideText(pattern) + L'\0' + L"All files (*.*)" + L'\0' + L"*.*" + L'\0';

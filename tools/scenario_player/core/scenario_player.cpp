@@ -1,10 +1,10 @@
 #include "scenario_player/core/scenario_player.h"
 
-#include "core/file_sizes.h"
-
 #include <algorithm>
 #include <filesystem>
 #include <utility>
+
+#include "core/file_sizes.h"
 
 namespace quillbit::scenario {
 namespace {

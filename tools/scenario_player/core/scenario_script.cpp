@@ -7,13 +7,13 @@ namespace {
 
 // How the words after the verb are read.
 enum class Shape {
-  Bare,        // nothing follows
-  NameText,    // a word, then the rest of the line after one blank
-  NameNumber,  // a word and a 32-bit number
-  Control,     // one word
-  ControlKey,  // a control, a key name, optional modifiers
-  Modifiers,   // modifiers
-  Window,      // "main" or "about"
+  Bare,          // nothing follows
+  NameText,      // a word, then the rest of the line after one blank
+  NameNumber,    // a word and a 32-bit number
+  Control,       // one word
+  ControlKey,    // a control, a key name, optional modifiers
+  Modifiers,     // modifiers
+  Window,        // "main" or "about"
   ControlFiles,  // a control and one or more files
   File,          // the rest of the line, not empty
 };

@@ -4,16 +4,16 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QLineEdit>
 #include <QMainWindow>
-#include <QMimeData>
-#include <QUrl>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QUrl>
 #include <QWindow>
 #include <utility>
 
@@ -109,7 +109,8 @@ void QtFrontEnd::Drop(std::string_view name, const std::vector<std::string>& pat
   QWidget& window = *target.window.widget;
   QMimeData data;
   QList<QUrl> urls;
-  for (const std::string& path : paths) urls.append(QUrl::fromLocalFile(QString::fromStdString(path)));
+  for (const std::string& path : paths)
+    urls.append(QUrl::fromLocalFile(QString::fromStdString(path)));
   data.setUrls(urls);
   const QPointF at = target.widget->mapTo(&window, target.widget->rect().center());
   QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
