@@ -25,7 +25,8 @@ D2vReadResult Failed(D2vProblem problem) {
   return D2vReadResult{.project = std::nullopt, .problem = problem};
 }
 
-// Why reading stopped short of a line: the file ended, or it was not text at all.
+// Why reading stopped short of the line wanted: a read error, or else `otherwise` (the file
+// ended, or its line was too long).
 D2vProblem ProblemOf(LineReader::Status status, D2vProblem otherwise) {
   return status == LineReader::Status::ReadError ? D2vProblem::CannotRead : otherwise;
 }
@@ -35,6 +36,8 @@ bool IsBlankLine(std::string_view line) {
 }
 
 std::optional<std::int64_t> WholeNumber(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  text = first == std::string_view::npos ? std::string_view() : text.substr(first);
   while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
   std::int64_t value = 0;
   const char* const end = text.data() + text.size();
