@@ -8,7 +8,9 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "core/command_line.h"
 #include "gui/about_window.h"
 #include "gui/desktop_services.h"
 #include "gui/main_window.h"
@@ -52,14 +54,11 @@ bool HasArgument(int argc, char** argv, const char* wanted) {
   return false;
 }
 
-// The project named on the command line (`quillbit movie.d2v`, as "Open with" starts it): the
-// first argument that is not an option.
-std::optional<std::string> ProjectArgument() {
-  const QStringList arguments = QCoreApplication::arguments();
-  for (qsizetype i = 1; i < arguments.size(); ++i) {
-    if (!arguments[i].startsWith(QLatin1String("--"))) return arguments[i].toStdString();
-  }
-  return std::nullopt;
+std::vector<std::string> Utf8Arguments() {
+  std::vector<std::string> arguments;
+  for (const QString& argument : QCoreApplication::arguments())
+    arguments.push_back(argument.toStdString());
+  return arguments;
 }
 
 }  // namespace
@@ -99,7 +98,7 @@ int RunApplication(int argc, char** argv) {
                    [&window] { CloseAllWindows(window); });
   window.Start();
   if (!window.isVisible()) return 0;
-  if (const std::optional<std::string> project = ProjectArgument())
+  if (const std::optional<std::string> project = ProjectArgument(Utf8Arguments()))
     window.Model().OpenProject(*project);
   return QApplication::exec();
 }

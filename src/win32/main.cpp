@@ -2,42 +2,34 @@
 // After windows.h, which it needs.
 #include <shellapi.h>
 
-#include <cwchar>
-#include <optional>
+#include <algorithm>
 #include <string>
+#include <vector>
 
+#include "core/command_line.h"
 #include "settings/windows_text.h"
 #include "win32/app.h"
 
 namespace {
 
-// `quillbit.exe movie.d2v`, as "Open with" starts it: the first argument that is no option.
-struct CommandLine {
-  bool quitWhenShown = false;
-  std::optional<std::string> project;
-};
-
-CommandLine ReadCommandLine() {
-  CommandLine read;
+// The command line as UTF-8 arguments, split as the C runtime splits it.
+std::vector<std::string> Utf8Arguments() {
+  std::vector<std::string> arguments;
   int count = 0;
-  LPWSTR* arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
-  if (arguments == nullptr) return read;
-  for (int i = 1; i < count; ++i) {
-    if (std::wcscmp(arguments[i], L"--quit-when-shown") == 0) {
-      read.quitWhenShown = true;
-    } else if (std::wcsncmp(arguments[i], L"--", 2) != 0 && !read.project) {
-      read.project = quillbit::Utf8Text(arguments[i]);
-    }
-  }
-  ::LocalFree(arguments);
-  return read;
+  LPWSTR* wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+  if (wide == nullptr) return arguments;
+  for (int i = 0; i < count; ++i) arguments.push_back(quillbit::Utf8Text(wide[i]));
+  ::LocalFree(wide);
+  return arguments;
 }
 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int showCommand) {
-  const CommandLine commandLine = ReadCommandLine();
-  return quillbit::RunApplication(instance, showCommand, commandLine.quitWhenShown,
-                                  commandLine.project);
+  const std::vector<std::string> arguments = Utf8Arguments();
+  const bool quitWhenShown =
+      std::find(arguments.begin(), arguments.end(), "--quit-when-shown") != arguments.end();
+  return quillbit::RunApplication(instance, showCommand, quitWhenShown,
+                                  quillbit::ProjectArgument(arguments));
 }
