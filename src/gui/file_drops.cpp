@@ -19,35 +19,28 @@ std::vector<std::string> DroppedFilePaths(const QMimeData& data) {
 
 FileDrops::FileDrops(QWidget& window, FormView& view) : window_(&window), view_(view) {
   if (!view_.Controls().TakesDroppedFiles()) return;
+  // Drags of files end here wherever they land; a text box still takes a drag of text.
   window.setAcceptDrops(true);
-  for (QWidget* child : window.findChildren<QWidget*>()) child->setAcceptDrops(false);
   window.installEventFilter(this);
+  for (QWidget* child : window.findChildren<QWidget*>()) child->installEventFilter(this);
 }
 
 bool FileDrops::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != window_) return false;
-  switch (event->type()) {
-    case QEvent::DragEnter:
-    case QEvent::DragMove: {
-      auto* drag = static_cast<QDropEvent*>(event);
-      if (drag->mimeData() == nullptr || DroppedFilePaths(*drag->mimeData()).empty()) return false;
-      drag->acceptProposedAction();
-      return true;
-    }
-    case QEvent::Drop: {
-      auto* drop = static_cast<QDropEvent*>(event);
-      const std::vector<std::string> paths = drop->mimeData() != nullptr
-                                                 ? DroppedFilePaths(*drop->mimeData())
-                                                 : std::vector<std::string>{};
-      if (paths.empty()) return false;
-      drop->acceptProposedAction();
-      const QWidget* target = window_->childAt(drop->position().toPoint());
-      view_.Controls().FilesDropped(target != nullptr ? view_.ControlFor(target) : nullptr, paths);
-      return true;
-    }
-    default:
-      return false;
+  const QEvent::Type type = event->type();
+  if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop) return false;
+  auto* drag = static_cast<QDropEvent*>(event);
+  auto* widget = qobject_cast<QWidget*>(watched);
+  const std::vector<std::string> paths = drag->mimeData() != nullptr
+                                             ? DroppedFilePaths(*drag->mimeData())
+                                             : std::vector<std::string>{};
+  if (widget == nullptr || window_ == nullptr || paths.empty()) return false;
+  drag->acceptProposedAction();
+  if (type == QEvent::Drop) {
+    const QPoint at = widget->mapTo(window_, drag->position().toPoint());
+    const QWidget* target = window_->childAt(at);
+    view_.Controls().FilesDropped(target != nullptr ? view_.ControlFor(target) : nullptr, paths);
   }
+  return true;
 }
 
 }  // namespace quillbit

@@ -15,8 +15,8 @@ namespace quillbit {
 std::vector<std::string> DroppedFilePaths(const QMimeData& data);
 
 // Files dropped anywhere on `window` go to its model with the control they landed on, when the
-// model takes dropped files. The controls themselves take no drops: a text box would otherwise
-// insert the files' addresses as text.
+// model takes dropped files; a text box would otherwise insert the files' addresses as text.
+// Drags of anything else go on to the widgets as before.
 class FileDrops : public QObject {
   Q_OBJECT
 

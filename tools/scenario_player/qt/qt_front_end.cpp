@@ -106,20 +106,24 @@ void QtFrontEnd::Close(WindowId which) {
 // over the control's centre, and the drop there.
 void QtFrontEnd::Drop(std::string_view name, const std::vector<std::string>& paths) {
   const Target target = Widget(name);
-  QWidget& window = *target.window.widget;
+  // Qt delivers a drag to the widget under the pointer that takes drops, else to the nearest
+  // one around it that does.
+  QWidget* receiver = target.widget;
+  while (receiver != nullptr && !receiver->acceptDrops()) receiver = receiver->parentWidget();
+  if (receiver == nullptr) return;
   QMimeData data;
   QList<QUrl> urls;
   for (const std::string& path : paths)
     urls.append(QUrl::fromLocalFile(QString::fromStdString(path)));
   data.setUrls(urls);
-  const QPointF at = target.widget->mapTo(&window, target.widget->rect().center());
-  QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(&window, &enter);
+  const QPoint at = target.widget->mapTo(receiver, target.widget->rect().center());
+  QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(receiver, &enter);
   if (!enter.isAccepted()) return;
-  QDragMoveEvent move(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(&window, &move);
-  QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(&window, &drop);
+  QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(receiver, &move);
+  QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(receiver, &drop);
   Settle();
 }
 
