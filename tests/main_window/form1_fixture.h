@@ -87,8 +87,8 @@ class Form1Test : public ::testing::Test {
   explicit Form1Test(NumberLocale locale = NumberLocale::EnglishUS()) : locale_(locale) {}
 
   Form1& Make() {
-    form_ =
-        std::make_unique<Form1>(locale_, AppInfo{}, Form1Ports{messages, screen, settings, host, fileDialog});
+    form_ = std::make_unique<Form1>(locale_, AppInfo{},
+                                    Form1Ports{messages, screen, settings, host, fileDialog});
     form_->onCalc = [this](const CalcInputs& in) {
       calcs.push_back(in);
       log.push_back("calc");
