@@ -22,6 +22,9 @@ include(GNUInstallDirs)
 set(QUILLBIT_DATA ${PROJECT_SOURCE_DIR}/data)
 install(TARGETS quillbit RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${QUILLBIT_DATA}/quillbit.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The type of the project files, named by the .desktop file for "Open with".
+install(FILES ${QUILLBIT_DATA}/quillbit-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+        RENAME quillbit.xml)
 install(FILES ${QUILLBIT_DATA}/icons/quillbit.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${QUILLBIT_DATA}/icons/quillbit-32.png

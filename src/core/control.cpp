@@ -10,7 +10,8 @@ Control::Control(ControlSet& owner, ControlDesign design)
       text_(design_.text),
       fore_(design_.fore),
       back_(design_.back),
-      bold_(design_.font.bold) {}
+      bold_(design_.font.bold),
+      toolTip_(design_.toolTip) {}
 
 const std::string& Control::Text() const {
   static const std::string kEmpty;
@@ -64,6 +65,12 @@ void Control::SetBold(bool bold) {
   if (bold_ == bold) return;
   bold_ = bold;
   Notify(Property::Bold);
+}
+
+void Control::SetToolTip(std::string_view tip) {
+  if (toolTip_ == tip) return;
+  toolTip_.assign(tip);
+  Notify(Property::ToolTip);
 }
 
 void Control::Clear() {

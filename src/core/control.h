@@ -87,7 +87,18 @@ struct ControlDesign {
 };
 
 // The run-time properties a view shows; each change is reported with one of these.
-enum class Property { Text, Visible, Enabled, ForeColor, BackColor, Bold, Items, ListIndex, Value };
+enum class Property {
+  Text,
+  Visible,
+  Enabled,
+  ForeColor,
+  BackColor,
+  Bold,
+  Items,
+  ListIndex,
+  Value,
+  ToolTip
+};
 
 class ControlSet;
 
@@ -118,6 +129,9 @@ class Control {
   void SetBackColor(Color color);
   bool Bold() const { return bold_; }
   void SetBold(bool bold);
+  // The tip shown while the mouse rests on the control; the designer's until code changes it.
+  const std::string& ToolTip() const { return toolTip_; }
+  void SetToolTip(std::string_view tip);
 
   // Lists.
   const std::vector<std::string>& Items() const { return items_; }
@@ -154,6 +168,7 @@ class Control {
   Color fore_;
   Color back_;
   bool bold_ = false;
+  std::string toolTip_;
   std::vector<std::string> items_;
   int listIndex_ = -1;
   int value_ = 0;

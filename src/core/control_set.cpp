@@ -47,4 +47,8 @@ void ControlSet::KeyUp(Control* focused, int key, int shift) {
   if (focused != nullptr && focused->onKeyUp) focused->onKeyUp(key, shift);
 }
 
+void ControlSet::FilesDropped(const Control* control, const std::vector<std::string>& paths) {
+  if (onFilesDropped && !paths.empty()) onFilesDropped(control, paths);
+}
+
 }  // namespace quillbit

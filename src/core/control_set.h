@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -41,6 +42,12 @@ class ControlSet {
   void KeyUp(Control* focused, int key, int shift);
   std::function<void(int key, int shift)> onFormKeyDown;
   std::function<void(int key, int shift)> onFormKeyUp;
+
+  // Files a person dropped on `control` (null for the window itself), as UTF-8 paths. A window
+  // takes dropped files only when it has a handler for them.
+  bool TakesDroppedFiles() const { return static_cast<bool>(onFilesDropped); }
+  void FilesDropped(const Control* control, const std::vector<std::string>& paths);
+  std::function<void(const Control* control, const std::vector<std::string>& paths)> onFilesDropped;
 
  private:
   std::deque<Control> controls_;

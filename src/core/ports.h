@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -39,6 +40,16 @@ class StartProgramPort {
  public:
   virtual ~StartProgramPort() = default;
   virtual bool Start(std::string_view path) = 0;
+};
+
+// A dialog in which a person picks one existing file to open, offered the files that match
+// `pattern` ("*.d2v") under `filterName` and any file besides; none when they cancel.
+class OpenFileDialogPort {
+ public:
+  virtual ~OpenFileDialogPort() = default;
+  virtual std::optional<std::string> ChooseFileToOpen(std::string_view title,
+                                                      std::string_view filterName,
+                                                      std::string_view pattern) = 0;
 };
 
 }  // namespace quillbit

@@ -15,6 +15,7 @@ struct ShownControl {
   bool enabled = false;
   std::string color;  // the text colour, "#rrggbb"
   bool bold = false;
+  std::string toolTip;                            // empty for none
   std::optional<bool> readOnly;                   // text boxes
   std::optional<int> value;                       // check boxes: 0, 1, or 2 for greyed
   std::optional<bool> selected;                   // option buttons

@@ -6,7 +6,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
 
+#include "core/command_line.h"
 #include "gui/about_window.h"
 #include "gui/desktop_services.h"
 #include "gui/main_window.h"
@@ -50,6 +54,13 @@ bool HasArgument(int argc, char** argv, const char* wanted) {
   return false;
 }
 
+std::vector<std::string> Utf8Arguments() {
+  std::vector<std::string> arguments;
+  for (const QString& argument : QCoreApplication::arguments())
+    arguments.push_back(argument.toStdString());
+  return arguments;
+}
+
 }  // namespace
 
 bool DisplayAvailable(const char* display, const char* waylandDisplay, const char* qpaPlatform) {
@@ -87,6 +98,8 @@ int RunApplication(int argc, char** argv) {
                    [&window] { CloseAllWindows(window); });
   window.Start();
   if (!window.isVisible()) return 0;
+  if (const std::optional<std::string> project = ProjectArgument(Utf8Arguments()))
+    window.Model().OpenProject(*project);
   return QApplication::exec();
 }
 

@@ -74,8 +74,8 @@ void FormView::Build(QWidget& surface, QMenuBar* menuBar) {
             parent != menus.end() ? parent->second->addAction(text) : menuBar->addAction(text);
       }
       binding.action->setObjectName(QString::fromStdString(design.name));
-      if (!design.toolTip.empty())
-        binding.action->setToolTip(QString::fromStdString(design.toolTip));
+      if (!control.ToolTip().empty())
+        binding.action->setToolTip(QString::fromStdString(control.ToolTip()));
       controlOf_.insert(binding.action, &control);
     } else {
       const auto frame = frames.find(design.container);

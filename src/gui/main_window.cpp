@@ -9,12 +9,16 @@
 namespace quillbit {
 
 MainWindow::MainWindow(NumberLocale locale, AppInfo app, SettingsStore& settings,
-                       AboutWindowSlot* about)
+                       AboutWindowSlot* about, OpenFileDialogPort* fileDialog)
     : messages_(this),
+      ownFileDialog_(this),
       about_(about),
       form_(std::move(locale), std::move(app),
-            Form1Ports{
-                .messages = messages_, .screen = screen_, .settings = settings, .host = *this}),
+            Form1Ports{.messages = messages_,
+                       .screen = screen_,
+                       .settings = settings,
+                       .host = *this,
+                       .fileDialog = fileDialog != nullptr ? *fileDialog : ownFileDialog_}),
       frameLink_(*this, form_, [this] { form_.Unload(); }),
       surface_(new QWidget(this)) {
   setObjectName("Form1");
@@ -23,6 +27,7 @@ MainWindow::MainWindow(NumberLocale locale, AppInfo app, SettingsStore& settings
   setCentralWidget(surface_);
   view_ = std::make_unique<FormView>(form_.Controls(), *surface_, menuBar());
   keyPreview_ = std::make_unique<KeyPreview>(*this, *view_);
+  drops_ = std::make_unique<FileDrops>(*this, *view_);
   setWindowTitle(QString::fromStdString(form_.Caption()));
   // Sizable; the controls keep their places, so shrinking hides some and growing shows space.
   const QSize client = ClientSizePixels();
@@ -31,6 +36,7 @@ MainWindow::MainWindow(NumberLocale locale, AppInfo app, SettingsStore& settings
 
 MainWindow::~MainWindow() {
   // The widgets go before the model they show.
+  drops_.reset();
   keyPreview_.reset();
   view_.reset();
   delete takeCentralWidget();

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "about/about_window_slot.h"
+#include "gui/file_drops.h"
 #include "gui/form_view.h"
 #include "gui/form_window.h"
 #include "gui/key_preview.h"
@@ -18,8 +19,9 @@ class MainWindow : public QMainWindow, public MainWindowHost {
 
  public:
   // "Help" > "About" shows the run's About window through `about`; without one it does nothing.
+  // `fileDialog` answers "Open Project..."; without one the desktop's file dialog does.
   MainWindow(NumberLocale locale, AppInfo app, SettingsStore& settings,
-             AboutWindowSlot* about = nullptr);
+             AboutWindowSlot* about = nullptr, OpenFileDialogPort* fileDialog = nullptr);
   ~MainWindow() override;
 
   // Loads the model (start-up and restore), then shows the window with the focus in the
@@ -40,12 +42,14 @@ class MainWindow : public QMainWindow, public MainWindowHost {
 
   QtMessageBox messages_;
   QtScreen screen_;
+  QtOpenFileDialog ownFileDialog_;
   AboutWindowSlot* about_;
   Form1 form_;
   FormWindow frameLink_;
   QWidget* surface_;
   std::unique_ptr<FormView> view_;
   std::unique_ptr<KeyPreview> keyPreview_;
+  std::unique_ptr<FileDrops> drops_;
 };
 
 }  // namespace quillbit

@@ -1,5 +1,6 @@
 #include "gui/qt_host.h"
 
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
@@ -35,6 +36,21 @@ float QtScreen::ScreenWidthTwips() const {
 }
 float QtScreen::ScreenHeightTwips() const {
   return static_cast<float>(ScreenTwips().height());
+}
+
+std::optional<std::string> QtOpenFileDialog::ChooseFileToOpen(std::string_view title,
+                                                              std::string_view filterName,
+                                                              std::string_view pattern) {
+  const QString filters =
+      QString::fromUtf8(filterName.data(), static_cast<qsizetype>(filterName.size())) +
+      QStringLiteral(" (") +
+      QString::fromUtf8(pattern.data(), static_cast<qsizetype>(pattern.size())) +
+      QStringLiteral(");;All files (*)");
+  const QString path = QFileDialog::getOpenFileName(
+      parent_, QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())), QString(),
+      filters);
+  if (path.isEmpty()) return std::nullopt;
+  return path.toStdString();
 }
 
 }  // namespace quillbit

@@ -24,4 +24,15 @@ class QtScreen : public ScreenPort {
   float ScreenHeightTwips() const override;
 };
 
+// The desktop's file dialog, modal to its window.
+class QtOpenFileDialog : public OpenFileDialogPort {
+ public:
+  explicit QtOpenFileDialog(QWidget* parent = nullptr) : parent_(parent) {}
+  std::optional<std::string> ChooseFileToOpen(std::string_view title, std::string_view filterName,
+                                              std::string_view pattern) override;
+
+ private:
+  QPointer<QWidget> parent_;
+};
+
 }  // namespace quillbit

@@ -15,7 +15,7 @@ QWidget* CreateControlWidget(const Control& control, QWidget* parent, double log
   if (design.kind != ControlKind::Line) w->setGeometry(TwipsToRect(design.rect, logicalDpi));
   w->setObjectName(QString::fromStdString(design.name));
   w->setFont(ControlFont(design.font, control.Bold(), families));
-  if (!design.toolTip.empty()) w->setToolTip(QString::fromStdString(design.toolTip));
+  if (!control.ToolTip().empty()) w->setToolTip(QString::fromStdString(control.ToolTip()));
   if (design.pointer == MousePointer::PointingHand) w->setCursor(HandCursor());
   return w;
 }
@@ -48,6 +48,10 @@ void ApplyProperty(const Binding& b, Property property) {
       break;
     case Property::Value:
       kind.ShowValue(b);
+      break;
+    case Property::ToolTip:
+      if (b.widget != nullptr) b.widget->setToolTip(QString::fromStdString(b.control->ToolTip()));
+      if (b.action != nullptr) b.action->setToolTip(QString::fromStdString(b.control->ToolTip()));
       break;
   }
 }

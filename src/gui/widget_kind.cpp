@@ -94,6 +94,7 @@ ShownControl WidgetKind::Read(const Binding& b) const {
   shown.enabled = w.isEnabled();
   shown.color = TextColor(w).name(QColor::HexRgb).toStdString();
   shown.bold = w.font().bold();
+  shown.toolTip = w.toolTip().toStdString();
   shown.text = WidgetText(w).toStdString();
   ReadOwn(w, shown);
   return shown;

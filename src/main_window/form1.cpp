@@ -53,14 +53,16 @@ Form1::Form1(NumberLocale locale, AppInfo app, Form1Ports ports)
       txtLength(controls_.Get("txtLength")),
       txtM2VSize(controls_.Get("txtM2VSize")),
       cmbM2VSize(controls_.Get("cmbM2VSize")),
+      mnuOpen(controls_.Get("mnuOpen")),
       mnuExit(controls_.Get("mnuExit")),
       mnuAbout(controls_.Get("mnuAbout")),
       sizeFields_{{
-          {"bytes_aud", txtAudio, cmbAudio, &Form1State::bytes_aud},
-          {"bytes_sub", txtSub, cmbSub, &Form1State::bytes_sub},
-          {"bytes_cush", txtCushion, cmbCush, &Form1State::bytes_cush},
-          {"bytes_dest", txtDiskSpace, cmbDest, &Form1State::bytes_dest},
-          {"bytes_sampsize", txtSampleSize, cmbSampleSize, &Form1State::bytes_sampsize},
+          {"bytes_aud", controls_.Get("Label9"), txtAudio, cmbAudio, &Form1State::bytes_aud},
+          {"bytes_sub", controls_.Get("Label10"), txtSub, cmbSub, &Form1State::bytes_sub},
+          {"bytes_cush", controls_.Get("Label6"), txtCushion, cmbCush, &Form1State::bytes_cush},
+          {"bytes_dest", controls_.Get("Label20"), txtDiskSpace, cmbDest, &Form1State::bytes_dest},
+          {"bytes_sampsize", controls_.Get("lblSampleSize"), txtSampleSize, cmbSampleSize,
+           &Form1State::bytes_sampsize},
       }} {
   WireHandlers();
 }
@@ -87,7 +89,11 @@ void Form1::WireHandlers() {
   optFormat[0]->onClick = [this] { optFormat_Click(0); };
   optFormat[1]->onClick = [this] { optFormat_Click(1); };
   chkFF.onClick = [this] { chkFF_Click(); };
+  mnuOpen.onClick = [this] { mnuOpen_Click(); };
   mnuExit.onClick = [this] { mnuExit_Click(); };
+  controls_.onFilesDropped = [this](const Control* control, const std::vector<std::string>& paths) {
+    FilesDropped(control, paths);
+  };
   mnuAbout.onClick = [this] { mnuAbout_Click(); };
 }
 

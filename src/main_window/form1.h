@@ -3,8 +3,10 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/app_info.h"
 #include "core/calc.h"
@@ -31,6 +33,7 @@ struct Form1Ports {
   ScreenPort& screen;
   SettingsStore& settings;
   MainWindowHost& host;
+  OpenFileDialogPort& fileDialog;
 };
 
 // The main window state: one byte count per size field, the estimate, and three flags.
@@ -105,13 +108,22 @@ class Form1 : public FormFrame {
   void cmbSampleSize_Click();
 
   // Menu.
+  void mnuOpen_Click();
   void mnuExit_Click();
   void mnuAbout_Click();
+
+  // The encode's own files. A project (from the menu, a drop or the command line) sets the
+  // format, "Forced FILM" and the frame count as a person would; dropped files set a size row
+  // to their total size, and the sample's stream sets the sample's size and frame count. A file
+  // that cannot be taken gets one message and changes nothing.
+  void OpenProject(std::string_view path);
+  void FilesDropped(const Control* control, const std::vector<std::string>& paths);
 
  private:
   // A size field: its text box, its unit list and the byte count it shows.
   struct SizeField {
     std::string_view bytesName;
+    Control& label;
     Control& box;
     Control& list;
     double Form1State::*bytes;
@@ -129,6 +141,13 @@ class Form1 : public FormFrame {
   void ShowBytes(const SizeField& field);
   const SizeField* FieldByList(std::string_view listName) const;
   const SizeField* FieldByBytes(std::string_view bytesName) const;
+
+  const SizeField* FieldOfRow(const Control& control) const;
+  bool OnSampleRows(const Control& control) const;
+  void DropSizes(const SizeField& field, const std::vector<std::string>& paths);
+  void ShowDroppedBytes(const SizeField& field, std::uint64_t bytes);
+  void DropSample(std::string_view path);
+  void ShowFileMessage(const std::string& text);
 
   void RestoreSettings();
   void RestoreSetting(const StoredSetting& setting);
@@ -179,6 +198,7 @@ class Form1 : public FormFrame {
   Control& txtLength;
   Control& txtM2VSize;
   Control& cmbM2VSize;
+  Control& mnuOpen;
   Control& mnuExit;
   Control& mnuAbout;
 

@@ -174,6 +174,10 @@ std::vector<ControlDesign> Build() {
   c.push_back(List("cmbM2VSize", {4680, 600, 855, 315}, 44, "", "Frame2"));
   // The menu.
   c.push_back({.name = "mnuFile", .kind = ControlKind::Menu, .text = "File"});
+  c.push_back({.name = "mnuOpen",
+               .kind = ControlKind::Menu,
+               .text = "Open Project...",
+               .container = "mnuFile"});
   c.push_back(
       {.name = "mnuExit", .kind = ControlKind::Menu, .text = "Exit", .container = "mnuFile"});
   c.push_back({.name = "mnuHelp", .kind = ControlKind::Menu, .text = "Help"});

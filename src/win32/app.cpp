@@ -41,7 +41,8 @@ void ReportShown() {
 
 }  // namespace
 
-int RunApplication(HINSTANCE instance, int showCommand, bool quitWhenShown) {
+int RunApplication(HINSTANCE instance, int showCommand, bool quitWhenShown,
+                   std::optional<std::string> project) {
   DeclareDpiAwareness();
   INITCOMMONCONTROLSEX controls{};
   controls.dwSize = sizeof controls;
@@ -69,6 +70,7 @@ int RunApplication(HINSTANCE instance, int showCommand, bool quitWhenShown) {
     ReportShown();
     return 0;
   }
+  if (project) window.Model().OpenProject(*project);
   return RunMessageLoop();
 }
 

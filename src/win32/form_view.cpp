@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <iterator>
 #include <map>
 #include <string>
 #include <utility>
@@ -97,32 +98,61 @@ void Win32FormView::Build() {
     if (design.pointer == MousePointer::PointingHand && hand_ == nullptr)
       hand_ = std::make_unique<HandPointer>();
     kind->Prepare(b);
-    AddToolTip(b);
+    ShowToolTip(b);
   }
   menus_.Attach(form_);
+  ::DragAcceptFiles(form_, controls_.TakesDroppedFiles() ? TRUE : FALSE);
   OrderWindows();
   Layout(dpi_);
   for (WinBinding& b : bindings_) ApplyAll(b);
 }
 
-void Win32FormView::AddToolTip(const WinBinding& b) {
-  const std::string& tip = b.control->Design().toolTip;
-  if (tip.empty()) return;
+TOOLINFOW Win32FormView::ToolFor(const WinBinding& b) const {
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = form_;
+  tool.uId = reinterpret_cast<UINT_PTR>(b.window);
+  return tool;
+}
+
+// One tooltip window for the form; a control's tip is added, changed or taken away as the
+// model's changes.
+void Win32FormView::ShowToolTip(const WinBinding& b) {
+  const std::string& tip = b.control->ToolTip();
   if (toolTips_ == nullptr) {
+    if (tip.empty()) return;
     toolTips_ =
         ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                           WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                           CW_USEDEFAULT, CW_USEDEFAULT, form_, nullptr, instance_, nullptr);
     if (toolTips_ == nullptr) return;
   }
+  TOOLINFOW tool = ToolFor(b);
+  const bool known =
+      ::SendMessageW(toolTips_, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)) != FALSE;
+  tool = ToolFor(b);
+  if (tip.empty()) {
+    if (known) ::SendMessageW(toolTips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    return;
+  }
   std::wstring text = WideText(tip);
-  TOOLINFOW tool{};
-  tool.cbSize = sizeof tool;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = form_;
-  tool.uId = reinterpret_cast<UINT_PTR>(b.window);
   tool.lpszText = text.data();
-  ::SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  ::SendMessageW(toolTips_, known ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0,
+                 reinterpret_cast<LPARAM>(&tool));
+}
+
+std::string Win32FormView::ShownToolTip(const WinBinding& b) const {
+  if (toolTips_ == nullptr || b.window == nullptr) return {};
+  TOOLINFOW tool = ToolFor(b);
+  if (::SendMessageW(toolTips_, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)) == FALSE)
+    return {};
+  // Tips are short; the buffer's size goes with the request.
+  wchar_t text[1024] = {};
+  tool = ToolFor(b);
+  tool.lpszText = text;
+  ::SendMessageW(toolTips_, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
+  return Utf8Text(text);
 }
 
 // The dialog manager moves the focus through the windows in their z-order: the controls that
@@ -241,6 +271,9 @@ void Win32FormView::Apply(WinBinding& b, Property property) {
     case Property::Value:
       kind.ShowValue(b);
       if (b.control->Kind() == ControlKind::Option) RefreshGroupTabStops();
+      break;
+    case Property::ToolTip:
+      ShowToolTip(b);
       break;
   }
 }

@@ -1,9 +1,13 @@
 #pragma once
 
 #include <windows.h>
+// After windows.h, which they need.
+#include <commctrl.h>
+#include <shellapi.h>
 
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -43,6 +47,8 @@ class Win32FormView {
   HBRUSH OnControlColor(HDC dc, HWND control);
   bool OnSetCursor(HWND under, int hitTest);
   bool OnDrawItem(const DRAWITEMSTRUCT& item);
+  // Files dropped on the window (WM_DROPFILES): to the model, with the control under the drop.
+  void OnDropFiles(HDROP drop);
   // The button Enter presses (DM_GETDEFID): the focused push button, else the default one; 0
   // for none.
   int DefaultButtonId() const;
@@ -50,6 +56,9 @@ class Win32FormView {
   HWND HwndFor(std::string_view name) const;
   // The control a window shows, looking through a control's inner parts; null for none.
   Control* ControlFor(HWND window) const;
+  // The shown control at a point of the screen, the innermost where frames hold others; null
+  // for none.
+  Control* ControlAt(POINT screenPoint) const;
   // The id a control's window or menu item carries in WM_COMMAND.
   int CommandIdFor(std::string_view name) const;
   std::optional<Win32MenuBar::Place> MenuItemFor(std::string_view name) const {
@@ -64,7 +73,9 @@ class Win32FormView {
 
  private:
   void Build();
-  void AddToolTip(const WinBinding& b);
+  void ShowToolTip(const WinBinding& b);
+  std::string ShownToolTip(const WinBinding& b) const;
+  TOOLINFOW ToolFor(const WinBinding& b) const;
   void OrderWindows();
   void Apply(WinBinding& b, Property property);
   void ApplyAll(WinBinding& b);

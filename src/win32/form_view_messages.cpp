@@ -1,4 +1,8 @@
 // The form window's messages about its controls, and finding and reading the controls.
+#include <string>
+#include <vector>
+
+#include "settings/windows_text.h"
 #include "win32/form_view.h"
 
 namespace quillbit {
@@ -154,6 +158,7 @@ std::vector<ShownControl> Win32FormView::ShownControls() const {
       shown.push_back(menus_.Read(*b.control));
     } else if (b.window != nullptr) {
       shown.push_back(KindOf(b)->Read(b));
+      shown.back().toolTip = ShownToolTip(b);
     }
   }
   return shown;
@@ -163,9 +168,46 @@ std::optional<ShownControl> Win32FormView::Shown(std::string_view name) const {
   for (const WinBinding& b : bindings_) {
     if (b.control->Name() != name) continue;
     if (b.control->Kind() == ControlKind::Menu) return menus_.Read(*b.control);
-    if (b.window != nullptr) return KindOf(b)->Read(b);
+    if (b.window != nullptr) {
+      ShownControl shown = KindOf(b)->Read(b);
+      shown.toolTip = ShownToolTip(b);
+      return shown;
+    }
   }
   return std::nullopt;
+}
+
+Control* Win32FormView::ControlAt(POINT screenPoint) const {
+  Control* found = nullptr;
+  long long foundArea = 0;
+  for (const WinBinding& b : bindings_) {
+    RECT rect{};
+    if (b.window == nullptr || !::IsWindowVisible(b.window) || !::GetWindowRect(b.window, &rect) ||
+        !::PtInRect(&rect, screenPoint))
+      continue;
+    const long long area =
+        static_cast<long long>(rect.right - rect.left) * (rect.bottom - rect.top);
+    if (found == nullptr || area < foundArea) {
+      found = b.control;
+      foundArea = area;
+    }
+  }
+  return found;
+}
+
+void Win32FormView::OnDropFiles(HDROP drop) {
+  POINT at{};
+  ::DragQueryPoint(drop, &at);
+  ::ClientToScreen(form_, &at);
+  std::vector<std::string> paths;
+  const UINT count = ::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    std::wstring path(::DragQueryFileW(drop, i, nullptr, 0), L'\0');
+    ::DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size() + 1));
+    paths.push_back(Utf8Text(path));
+  }
+  ::DragFinish(drop);
+  controls_.FilesDropped(ControlAt(at), paths);
 }
 
 }  // namespace quillbit

@@ -234,6 +234,9 @@ LRESULT Win32FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETCURSOR:
       if (view_->OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) return TRUE;
       break;
+    case WM_DROPFILES:
+      view_->OnDropFiles(reinterpret_cast<HDROP>(wParam));
+      return 0;
     case WM_DRAWITEM:
       if (view_->OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
       break;

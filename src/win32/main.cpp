@@ -1,12 +1,35 @@
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
-#include <cwchar>
+#include <algorithm>
+#include <string>
+#include <vector>
 
+#include "core/command_line.h"
+#include "settings/windows_text.h"
 #include "win32/app.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR commandLine,
+namespace {
+
+// The command line as UTF-8 arguments, split as the C runtime splits it.
+std::vector<std::string> Utf8Arguments() {
+  std::vector<std::string> arguments;
+  int count = 0;
+  LPWSTR* wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+  if (wide == nullptr) return arguments;
+  for (int i = 0; i < count; ++i) arguments.push_back(quillbit::Utf8Text(wide[i]));
+  ::LocalFree(wide);
+  return arguments;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int showCommand) {
+  const std::vector<std::string> arguments = Utf8Arguments();
   const bool quitWhenShown =
-      commandLine != nullptr && std::wcsstr(commandLine, L"--quit-when-shown") != nullptr;
-  return quillbit::RunApplication(instance, showCommand, quitWhenShown);
+      std::find(arguments.begin(), arguments.end(), "--quit-when-shown") != arguments.end();
+  return quillbit::RunApplication(instance, showCommand, quitWhenShown,
+                                  quillbit::ProjectArgument(arguments));
 }

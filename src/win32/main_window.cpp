@@ -5,13 +5,18 @@
 namespace quillbit {
 
 Win32MainWindow::Win32MainWindow(HINSTANCE instance, OpenWindows& windows, NumberLocale locale,
-                                 AppInfo app, SettingsStore& settings, AboutWindowSlot* about)
-    // Messages are modal to the window once it is on screen.
+                                 AppInfo app, SettingsStore& settings, AboutWindowSlot* about,
+                                 OpenFileDialogPort* fileDialog)
+    // Messages and the file dialog are modal to the window once it is on screen.
     : messages_([this] { return window_.Visible() ? window_.Handle() : nullptr; }),
+      ownFileDialog_([this] { return window_.Visible() ? window_.Handle() : nullptr; }),
       about_(about),
       form_(std::move(locale), std::move(app),
-            Form1Ports{
-                .messages = messages_, .screen = screen_, .settings = settings, .host = *this}),
+            Form1Ports{.messages = messages_,
+                       .screen = screen_,
+                       .settings = settings,
+                       .host = *this,
+                       .fileDialog = fileDialog != nullptr ? *fileDialog : ownFileDialog_}),
       window_(instance, windows, form_, form_.Controls(),
               FormStyle{.style = WS_OVERLAPPEDWINDOW,
                         .clientWidthTwips = kForm1ClientWidth,

@@ -14,8 +14,10 @@ namespace quillbit {
 class Win32MainWindow : public MainWindowHost {
  public:
   // "Help" > "About" shows the run's About window through `about`; without one it does nothing.
+  // `fileDialog` answers "Open Project..."; without one the desktop's file dialog does.
   Win32MainWindow(HINSTANCE instance, OpenWindows& windows, NumberLocale locale, AppInfo app,
-                  SettingsStore& settings, AboutWindowSlot* about = nullptr);
+                  SettingsStore& settings, AboutWindowSlot* about = nullptr,
+                  OpenFileDialogPort* fileDialog = nullptr);
 
   // Loads the model (start-up and restore), then shows the window with the focus in the first
   // control of the tab order.
@@ -32,6 +34,7 @@ class Win32MainWindow : public MainWindowHost {
  private:
   Win32MessageBox messages_;
   Win32Screen screen_;
+  Win32OpenFileDialog ownFileDialog_;
   AboutWindowSlot* about_;
   Form1 form_;
   // After the model: its controls are made from the model's list, and go first.

@@ -1,5 +1,9 @@
 #include "win32/win32_host.h"
 
+// After windows.h, which it needs.
+#include <commdlg.h>
+
+#include <cwchar>
 #include <string>
 
 #include "core/locale_conventions.h"
@@ -39,6 +43,29 @@ int LocaleNumber(LCTYPE what, int fallback) {
 void Win32MessageBox::ShowMessage(std::string_view caption, std::string_view text) {
   const HWND owner = owner_ ? owner_() : nullptr;
   ::MessageBoxW(owner, WideText(text).c_str(), WideText(caption).c_str(), MB_OK);
+}
+
+std::optional<std::string> Win32OpenFileDialog::ChooseFileToOpen(std::string_view title,
+                                                                 std::string_view filterName,
+                                                                 std::string_view pattern) {
+  // Pairs of a name and its patterns, each ending in a NUL, the list in a second one.
+  std::wstring filters = WideText(filterName) + L" (" + WideText(pattern) + L")";
+  filters += L'\0' + WideText(pattern) + L'\0' + L"All files (*.*)" + L'\0' + L"*.*" + L'\0';
+  const std::wstring caption = WideText(title);
+  // Long paths are allowed; the dialog says when the buffer is too small for the one chosen.
+  std::wstring file(32768, L'\0');
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner_ ? owner_() : nullptr;
+  dialog.lpstrFilter = filters.c_str();
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = file.data();
+  dialog.nMaxFile = static_cast<DWORD>(file.size());
+  dialog.lpstrTitle = caption.c_str();
+  dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
+  if (!::GetOpenFileNameW(&dialog)) return std::nullopt;
+  file.resize(std::wcslen(file.c_str()));
+  return Utf8Text(file);
 }
 
 float Win32Screen::ScreenWidthTwips() const {

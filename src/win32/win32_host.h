@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "core/number_locale.h"
 #include "core/ports.h"
@@ -44,6 +46,17 @@ class Win32Files : public FileExistsPort {
 class Win32Programs : public StartProgramPort {
  public:
   bool Start(std::string_view path) override;
+};
+
+// The desktop's file dialog for opening one existing file, modal to the window `owner` names.
+class Win32OpenFileDialog : public OpenFileDialogPort {
+ public:
+  explicit Win32OpenFileDialog(std::function<HWND()> owner = {}) : owner_(std::move(owner)) {}
+  std::optional<std::string> ChooseFileToOpen(std::string_view title, std::string_view filterName,
+                                              std::string_view pattern) override;
+
+ private:
+  std::function<HWND()> owner_;
 };
 
 // The user's number conventions, as the locale settings of this user give them.

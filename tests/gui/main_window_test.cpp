@@ -163,13 +163,14 @@ TEST_F(MainWindowTest, ListsArePickOnlyAndTheOptionsFormOneGroup) {
   EXPECT_NE(as<QRadioButton>("optFormat(0)")->group(), nullptr);
 }
 
-TEST_F(MainWindowTest, MenuHasFileExitAndHelpAbout) {
+TEST_F(MainWindowTest, MenuHasFileOpenProjectExitAndHelpAbout) {
   const QList<QAction*> top = window->menuBar()->actions();
   ASSERT_EQ(top.size(), 2);
   EXPECT_EQ(top[0]->text(), "File");
   EXPECT_EQ(top[1]->text(), "Help");
-  ASSERT_EQ(top[0]->menu()->actions().size(), 1);
-  EXPECT_EQ(top[0]->menu()->actions()[0]->text(), "Exit");
+  ASSERT_EQ(top[0]->menu()->actions().size(), 2);
+  EXPECT_EQ(top[0]->menu()->actions()[0]->text(), "Open Project...");
+  EXPECT_EQ(top[0]->menu()->actions()[1]->text(), "Exit");
   EXPECT_EQ(top[1]->menu()->actions()[0]->text(), "About");
 }
 

@@ -63,6 +63,22 @@ class RecordingHost : public MainWindowHost {
   int unloaded = 0;
 };
 
+// The file dialog, answered with the next of `answers` (none when they are used up: cancelled).
+class ScriptedFileDialog : public OpenFileDialogPort {
+ public:
+  std::optional<std::string> ChooseFileToOpen(std::string_view title, std::string_view filterName,
+                                              std::string_view pattern) override {
+    asked.push_back(std::string(title) + "|" + std::string(filterName) + "|" +
+                    std::string(pattern));
+    if (answers.empty()) return std::nullopt;
+    std::string answer = answers.front();
+    answers.erase(answers.begin());
+    return answer;
+  }
+  std::vector<std::string> answers;
+  std::vector<std::string> asked;
+};
+
 // A main window on fake ports, with a log of what happens in it, in order: recalculations
 // ("calc"; `calcs` keeps what each run read), messages ("note") and property changes
 // ("txtFPS.Text=25") of the controls being watched.
@@ -71,8 +87,8 @@ class Form1Test : public ::testing::Test {
   explicit Form1Test(NumberLocale locale = NumberLocale::EnglishUS()) : locale_(locale) {}
 
   Form1& Make() {
-    form_ =
-        std::make_unique<Form1>(locale_, AppInfo{}, Form1Ports{messages, screen, settings, host});
+    form_ = std::make_unique<Form1>(locale_, AppInfo{},
+                                    Form1Ports{messages, screen, settings, host, fileDialog});
     form_->onCalc = [this](const CalcInputs& in) {
       calcs.push_back(in);
       log.push_back("calc");
@@ -140,6 +156,7 @@ class Form1Test : public ::testing::Test {
   RecordingMessages messages;
   FixedScreen screen{1920 * 15, 1080 * 15};
   RecordingHost host;
+  ScriptedFileDialog fileDialog;
   std::unique_ptr<Form1> form_;
   std::vector<CalcInputs> calcs;
   std::vector<std::string> log;

@@ -2,18 +2,29 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
+#include <system_error>
 
 namespace quillbit {
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempFolder {
  public:
+  // A name nobody has taken: creating the folder fails on one that exists (mkdtemp is POSIX only,
+  // and these tests run on Windows too).
   TempFolder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "quillbit-test-XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data());
+    std::random_device random;
+    const std::filesystem::path base = std::filesystem::temp_directory_path();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      const std::filesystem::path candidate = base / ("quillbit-test-" + std::to_string(random()));
+      std::error_code error;
+      if (std::filesystem::create_directory(candidate, error)) {
+        path_ = candidate.string();
+        return;
+      }
+    }
   }
   ~TempFolder() {
     std::error_code ignored;

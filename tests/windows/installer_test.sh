@@ -25,6 +25,8 @@ folder=$(unix_path "$local_appdata\\Programs\\Quillbit")
 start_menu=$(unix_path "$(run cmd /c 'echo %APPDATA%' | tr -d '\r')\\Microsoft\\Windows\\Start Menu\\Programs\\Quillbit")
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillbit'
 settings_key='HKCU\Software\Tormelund\Quillbit'
+open_command_key='HKCU\Software\Classes\Applications\quillbit.exe\shell\open\command'
+d2v_key='HKCU\Software\Classes\.d2v'
 rm -rf "$folder" "$start_menu"
 
 run "$build/$installer" /S
@@ -32,6 +34,9 @@ run "$build/$installer" /S
 [ -f "$folder/Uninstall.exe" ] || fail "no uninstaller"
 [ -f "$start_menu/Quillbit.lnk" ] || fail "no Start menu entry"
 run reg query "$uninstall_key" /v UninstallString >/dev/null || fail "not listed among the programs"
+run reg query "$open_command_key" | grep -qF "quillbit.exe\" \"%1\"" ||
+  fail "the program is not offered in \"Open with\""
+run reg query "$d2v_key\OpenWithList\quillbit.exe" >/dev/null || fail ".d2v files do not offer it"
 
 shown=$(xvfb-run -a timeout 60 "${QUILLBIT_WINE[@]}" "$folder/quillbit.exe" --quit-when-shown |
   tr -d '\r')
@@ -48,6 +53,8 @@ done
 [ ! -e "$folder" ] || fail "left behind: $(ls -A "$folder")"
 [ ! -e "$start_menu" ] || fail "the Start menu entry is left"
 if run reg query "$uninstall_key" >/dev/null 2>&1; then fail "still listed among the programs"; fi
+if run reg query "$open_command_key" >/dev/null 2>&1; then fail "\"Open with\" still offers it"; fi
+if run reg query "$d2v_key" >/dev/null 2>&1; then fail "the .d2v key is left"; fi
 run reg query "$settings_key" /v txtFrames >/dev/null || fail "the settings went too"
 run reg delete "$settings_key" /f >/dev/null
 echo "1 passed, 0 failed"

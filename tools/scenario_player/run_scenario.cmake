@@ -3,7 +3,8 @@
 #         [-DPLATFORM=name] -P run_scenario.cmake
 # Beside x.scenario, x.expect.json holds one JSON value per dump (only the fields that matter),
 # x.expect.stderr, when present, the message the player must stop with (exit status 2), and
-# x.reg, when present, the registry file the program starts with (a copy is played on).
+# x.reg, when present, the registry file the program starts with (a copy is played on). The
+# scenario is played from a copy in OUT, so that the files it names are found in OUT (media/).
 # EMULATOR runs the player and the checker of a cross build (Wine). With PLATFORM, a file
 # x.PLATFORM.reg or x.PLATFORM.expect.json is taken instead of x.reg or x.expect.json: the
 # scenario's setting or outcome differs there for a reason of the platform (a path, say).
@@ -32,7 +33,8 @@ if(EXISTS "${registry}")
 endif()
 # Standard error goes to a file rather than a pipe: a process the player starts may keep it open
 # after the player has ended (Wine's desktop process does), and a pipe would be waited on.
-execute_process(COMMAND ${EMULATOR} "${PLAYER}" ${options} "${SCENARIO}"
+file(COPY_FILE "${SCENARIO}" "${OUT}/${name}.scenario")
+execute_process(COMMAND ${EMULATOR} "${PLAYER}" ${options} "${OUT}/${name}.scenario"
                 OUTPUT_FILE "${printed}" ERROR_FILE "${printed}.stderr" RESULT_VARIABLE status)
 file(READ "${printed}.stderr" stderr)
 if(EXISTS "${expectStderr}")

@@ -1,6 +1,7 @@
 #include "scenario_player/core/player_main.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -105,8 +106,15 @@ int PlayerMain(int argc, char** argv, FrontEndMaker& maker) {
     installed.assign(kInstalledSysInfoPrograms.begin(), kInstalledSysInfoPrograms.end());
   const std::unique_ptr<FrontEnd> frontEnd = maker.Make(*options, *registry, std::move(installed));
   if (frontEnd == nullptr) return 1;
+  // Files a scenario names are found beside it; a scenario on standard input names them from
+  // the working folder.
+  std::string folder = ".";
+  if (options->scenario != "-") {
+    const std::string parent = std::filesystem::path(options->scenario).parent_path().string();
+    if (!parent.empty()) folder = parent;
+  }
   const std::optional<ScriptError> error =
-      Player(*registry, *frontEnd, stdout).Run(script.commands);
+      Player(*registry, *frontEnd, stdout, folder).Run(script.commands);
   if (error) {
     ReportLine(*error);
     return 2;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,6 +39,23 @@ class RecordingPrograms : public StartProgramPort {
  private:
   StartProgramPort& desktop_;
   std::vector<std::string> paths_;
+};
+
+// Answers the next file dialog with the file a scenario names, as a person would choose it, and
+// cancels any dialog after it.
+class ScriptedFileDialog : public OpenFileDialogPort {
+ public:
+  void Answer(std::string path) { answer_ = std::move(path); }
+  std::optional<std::string> ChooseFileToOpen(std::string_view /*title*/,
+                                              std::string_view /*filterName*/,
+                                              std::string_view /*pattern*/) override {
+    std::optional<std::string> answer = std::move(answer_);
+    answer_.reset();
+    return answer;
+  }
+
+ private:
+  std::optional<std::string> answer_;
 };
 
 }  // namespace quillbit::scenario

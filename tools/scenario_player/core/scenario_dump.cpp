@@ -11,6 +11,7 @@ Json ControlJson(const ControlView& c) {
                {"enabled", c.enabled},
                {"color", c.color},
                {"bold", c.bold}};
+  if (!c.toolTip.empty()) json["tooltip"] = c.toolTip;
   if (c.readOnly) json["readonly"] = *c.readOnly;
   if (c.value) json["value"] = *c.value;
   if (c.selected) json["selected"] = *c.selected;

@@ -1,7 +1,10 @@
 #include "scenario_player/core/scenario_player.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <utility>
+
+#include "core/file_sizes.h"
 
 namespace quillbit::scenario {
 namespace {
@@ -32,8 +35,8 @@ std::string ModifierNames(int mask) {
 
 }  // namespace
 
-Player::Player(ScenarioRegistry& registry, FrontEnd& frontEnd, std::FILE* out)
-    : registry_(registry), frontEnd_(frontEnd), out_(out) {}
+Player::Player(ScenarioRegistry& registry, FrontEnd& frontEnd, std::FILE* out, std::string folder)
+    : registry_(registry), frontEnd_(frontEnd), out_(out), folder_(std::move(folder)) {}
 
 std::optional<ScriptError> Player::Run(const std::vector<Command>& commands) {
   for (const Command& command : commands) {
@@ -77,6 +80,12 @@ void Player::Execute(const Command& command) {
       break;
     case Verb::Click:
       Click(command);
+      break;
+    case Verb::Drop:
+      Drop(command);
+      break;
+    case Verb::Open:
+      Open(command);
       break;
     case Verb::Close:
       Close(command);
@@ -199,6 +208,31 @@ void Player::Close(const Command& command) {
     Fail(std::string(window == WindowId::Main ? "the main window" : "the About window") +
          " is not open");
   frontEnd_.Close(window);
+}
+
+// A file the scenario names, as the program gets it: relative to the scenario's folder.
+std::string Player::Resolve(const std::string& file) const {
+  const std::filesystem::path path = PathFromUtf8(file);
+  if (path.is_absolute()) return file;
+  const std::u8string resolved = (PathFromUtf8(folder_) / path).lexically_normal().u8string();
+  return std::string(resolved.begin(), resolved.end());
+}
+
+// Dropped on a control a person can see; where it lands decides what the window makes of it.
+void Player::Drop(const Command& command) {
+  const FoundControl target = Find(command.target);
+  if (target.kind == ControlKind::Menu) Fail(command.target + " is a menu item");
+  if (!target.shown.visible) Fail(command.target + " is hidden");
+  std::vector<std::string> paths;
+  for (const std::string& file : command.files) paths.push_back(Resolve(file));
+  frontEnd_.Drop(command.target, paths);
+}
+
+// "File" > "Open Project...", with the file chosen in its dialog.
+void Player::Open(const Command& command) {
+  const FoundControl item = Find("mnuOpen");
+  frontEnd_.AnswerFileDialog(Resolve(command.text));
+  ClickMenuItem(item);
 }
 
 void Player::Dump() {

@@ -16,7 +16,8 @@ namespace quillbit::scenario {
 // release a key that is not held, or pick an item a list does not have.
 class Player {
  public:
-  Player(ScenarioRegistry& registry, FrontEnd& frontEnd, std::FILE* out);
+  // Files the scenario names are relative to `folder` (the scenario's own).
+  Player(ScenarioRegistry& registry, FrontEnd& frontEnd, std::FILE* out, std::string folder = ".");
   Player(const Player&) = delete;
   Player& operator=(const Player&) = delete;
 
@@ -35,6 +36,9 @@ class Player {
   void Click(const Command& command);
   void ClickMenuItem(const FoundControl& item);
   void Close(const Command& command);
+  void Drop(const Command& command);
+  void Open(const Command& command);
+  std::string Resolve(const std::string& file) const;
   void Dump();
 
   bool Running() const;
@@ -46,6 +50,7 @@ class Player {
   ScenarioRegistry& registry_;
   FrontEnd& frontEnd_;
   std::FILE* out_;
+  std::string folder_;
   bool started_ = false;
 };
 

@@ -7,13 +7,15 @@ namespace {
 
 // How the words after the verb are read.
 enum class Shape {
-  Bare,        // nothing follows
-  NameText,    // a word, then the rest of the line after one blank
-  NameNumber,  // a word and a 32-bit number
-  Control,     // one word
-  ControlKey,  // a control, a key name, optional modifiers
-  Modifiers,   // modifiers
-  Window,      // "main" or "about"
+  Bare,          // nothing follows
+  NameText,      // a word, then the rest of the line after one blank
+  NameNumber,    // a word and a 32-bit number
+  Control,       // one word
+  ControlKey,    // a control, a key name, optional modifiers
+  Modifiers,     // modifiers
+  Window,        // "main" or "about"
+  ControlFiles,  // a control and one or more files
+  File,          // the rest of the line, not empty
 };
 
 struct VerbForm {
@@ -35,6 +37,8 @@ constexpr VerbForm kVerbs[] = {
     {"pick", Verb::Pick, Shape::NameText, "list"},
     {"click", Verb::Click, Shape::Control, "control"},
     {"close", Verb::Close, Shape::Window, "window"},
+    {"drop", Verb::Drop, Shape::ControlFiles, "control"},
+    {"open", Verb::Open, Shape::File, "file"},
     {"dump", Verb::Dump, Shape::Bare, ""},
 };
 
@@ -145,6 +149,17 @@ std::string ReadOperands(const VerbForm& form, std::string_view rest, Command& c
       command.modifiers = *mods;
       return {};
     }
+    case Shape::ControlFiles: {
+      const std::vector<std::string_view> words = Words(rest);
+      if (words.size() < 2) return verb + " needs a control and at least one file";
+      command.target = words[0];
+      command.files.assign(words.begin() + 1, words.end());
+      return {};
+    }
+    case Shape::File:
+      command.text = UnescapeText(rest);
+      if (command.text.empty()) return verb + " needs a file";
+      return {};
     case Shape::Window: {
       const std::vector<std::string_view> words = Words(rest);
       if (words.size() != 1 || (words[0] != "main" && words[0] != "about"))

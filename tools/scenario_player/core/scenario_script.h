@@ -23,17 +23,20 @@ enum class Verb {
   Pick,        // pick CONTROL ITEM
   Click,       // click CONTROL
   Close,       // close main | close about
+  Drop,        // drop CONTROL FILE...
+  Open,        // open FILE
   Dump,        // dump
 };
 
 struct Command {
   Verb verb = Verb::Dump;
-  int line = 0;              // 1-based line number in the scenario
-  std::string target;        // control, value name, or window ("main", "about")
-  std::string text;          // TEXT or ITEM, escapes resolved
-  std::string key;           // key name of `key`, as written ("Left", "A")
-  int modifiers = 0;         // MODS of `key`, `down`, `up`: kShiftMask, kCtrlMask, kAltMask
-  std::uint32_t number = 0;  // N of `store-dword`, as its 32 bits
+  int line = 0;                    // 1-based line number in the scenario
+  std::string target;              // control, value name, or window ("main", "about")
+  std::string text;                // TEXT or ITEM, escapes resolved
+  std::string key;                 // key name of `key`, as written ("Left", "A")
+  int modifiers = 0;               // MODS of `key`, `down`, `up`: kShiftMask, kCtrlMask, kAltMask
+  std::uint32_t number = 0;        // N of `store-dword`, as its 32 bits
+  std::vector<std::string> files;  // FILE... of `drop`, as written
 };
 
 struct ScriptError {

@@ -4,12 +4,16 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QUrl>
 #include <QWindow>
 #include <utility>
 
@@ -64,7 +68,8 @@ void QtFrontEnd::Settle() {
 void QtFrontEnd::Start() {
   main_.reset();
   about_ = std::make_unique<AboutWindowSlot>(aboutWindows_);
-  main_ = std::make_unique<MainWindow>(locale_, AppInfo{}, registry_.Store(), about_.get());
+  main_ = std::make_unique<MainWindow>(locale_, AppInfo{}, registry_.Store(), about_.get(),
+                                       &fileDialog_);
   main_->Start();
   Settle();
   if (main_->isVisible()) Activate(*main_);
@@ -95,6 +100,31 @@ void QtFrontEnd::Close(WindowId which) {
   } else {
     window->widget->close();
   }
+}
+
+// What a file manager's drag delivers to the window under the pointer: the drag entering, moving
+// over the control's centre, and the drop there.
+void QtFrontEnd::Drop(std::string_view name, const std::vector<std::string>& paths) {
+  const Target target = Widget(name);
+  // Qt delivers a drag to the widget under the pointer that takes drops, else to the nearest
+  // one around it that does.
+  QWidget* receiver = target.widget;
+  while (receiver != nullptr && !receiver->acceptDrops()) receiver = receiver->parentWidget();
+  if (receiver == nullptr) return;
+  QMimeData data;
+  QList<QUrl> urls;
+  for (const std::string& path : paths)
+    urls.append(QUrl::fromLocalFile(QString::fromStdString(path)));
+  data.setUrls(urls);
+  const QPoint at = target.widget->mapTo(receiver, target.widget->rect().center());
+  QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(receiver, &enter);
+  if (!enter.isAccepted()) return;
+  QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(receiver, &move);
+  QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(receiver, &drop);
+  Settle();
 }
 
 std::optional<QtFrontEnd::Target> QtFrontEnd::Locate(std::string_view name) const {

@@ -48,6 +48,8 @@ class QtFrontEnd : public FrontEnd {
   void Click(std::string_view name) override;
   bool Pick(std::string_view name, int index) override;
   MenuChoice ChooseMenuItem(std::string_view name) override;
+  void Drop(std::string_view name, const std::vector<std::string>& paths) override;
+  void AnswerFileDialog(std::string path) override { fileDialog_.Answer(std::move(path)); }
   std::optional<WindowView> ReadWindow(WindowId window) const override;
   std::optional<MainModelView> MainModel() const override;
   std::vector<MessageView> Messages() const override { return messages_.Messages(); }
@@ -80,6 +82,7 @@ class QtFrontEnd : public FrontEnd {
   MessageWatcher messages_;
   Person person_;
   RecordingOpener opener_;
+  ScriptedFileDialog fileDialog_;
   DesktopFiles files_;
   DesktopPrograms desktop_;
   RecordingPrograms programs_{desktop_};

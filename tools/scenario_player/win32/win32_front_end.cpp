@@ -1,8 +1,10 @@
 #include "scenario_player/win32/win32_front_end.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 #include "scenario_player/core/key_names.h"
@@ -55,7 +57,7 @@ void Win32FrontEnd::Start() {
   main_.reset();
   about_ = std::make_unique<AboutWindowSlot>(aboutWindows_);
   main_ = std::make_unique<Win32MainWindow>(instance_, windows_, locale_, AppInfo{},
-                                            registry_.Store(), about_.get());
+                                            registry_.Store(), about_.get(), &fileDialog_);
   if (main_->Handle() != nullptr) main_->Start(SW_SHOWNORMAL);
   Settle();
   if (const std::optional<Window> window = WindowShown(WindowId::Main)) Activate(window->hwnd);
@@ -209,6 +211,33 @@ bool Win32FrontEnd::Pick(std::string_view name, int index) {
   }
   person_.ClickAt(info.hwndList, POINT{(item.left + item.right) / 2, (item.top + item.bottom) / 2});
   return !::IsWindowVisible(info.hwndList);
+}
+
+// What the shell hands a window when files are dropped on it: the files, and the point of the
+// drop in the window's client area, here the control's centre. The window frees it.
+void Win32FrontEnd::Drop(std::string_view name, const std::vector<std::string>& paths) {
+  const Target target = Known(name);
+  std::wstring list;
+  for (const std::string& path : paths) list += WideText(path) + L'\0';
+  list += L'\0';
+  const HGLOBAL memory =
+      ::GlobalAlloc(GHND | GMEM_SHARE, sizeof(DROPFILES) + list.size() * sizeof(wchar_t));
+  if (memory == nullptr) return;
+  auto* header = static_cast<DROPFILES*>(::GlobalLock(memory));
+  header->pFiles = sizeof(DROPFILES);
+  header->fWide = TRUE;
+  RECT rect{};
+  ::GetWindowRect(target.hwnd, &rect);
+  header->pt = POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+  ::ScreenToClient(target.window.hwnd, &header->pt);
+  std::memcpy(reinterpret_cast<char*>(header) + sizeof(DROPFILES), list.data(),
+              list.size() * sizeof(wchar_t));
+  ::GlobalUnlock(memory);
+  if (!::PostMessageW(target.window.hwnd, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0)) {
+    ::GlobalFree(memory);
+    return;
+  }
+  Settle();
 }
 
 // The command the menu sends once the item has been clicked, after the menus above it opened;

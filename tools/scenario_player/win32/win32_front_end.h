@@ -48,6 +48,8 @@ class Win32FrontEnd : public FrontEnd {
   void Click(std::string_view name) override;
   bool Pick(std::string_view name, int index) override;
   MenuChoice ChooseMenuItem(std::string_view name) override;
+  void Drop(std::string_view name, const std::vector<std::string>& paths) override;
+  void AnswerFileDialog(std::string path) override { fileDialog_.Answer(std::move(path)); }
   std::optional<WindowView> ReadWindow(WindowId window) const override;
   std::optional<MainModelView> MainModel() const override;
   std::vector<MessageView> Messages() const override { return messages_.Messages(); }
@@ -83,6 +85,7 @@ class Win32FrontEnd : public FrontEnd {
   MenuModeGuard menuMode_;
   Person person_;
   RecordingOpener opener_;
+  ScriptedFileDialog fileDialog_;
   Win32Files files_;
   Win32Programs desktop_;
   RecordingPrograms programs_{desktop_};
