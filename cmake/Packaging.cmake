@@ -21,7 +21,8 @@ endif()
 include(GNUInstallDirs)
 set(QUILLBIT_DATA ${PROJECT_SOURCE_DIR}/data)
 install(TARGETS quillbit RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${QUILLBIT_DATA}/quillbit.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${QUILLBIT_DATA}/org.example.quillbit.Quillbit.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 # The type of the project files, named by the .desktop file for "Open with".
 install(FILES ${QUILLBIT_DATA}/quillbit-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
         RENAME quillbit.xml)
@@ -29,7 +30,8 @@ install(FILES ${QUILLBIT_DATA}/icons/quillbit.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${QUILLBIT_DATA}/icons/quillbit-32.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps RENAME quillbit.png)
-install(FILES ${QUILLBIT_DATA}/quillbit.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${QUILLBIT_DATA}/org.example.quillbit.Quillbit.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_GENERATOR DEB)
