@@ -4,9 +4,11 @@ set -euo pipefail
 QUILLBIT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export QUILLBIT_ROOT
 
-# Debian packages the build needs. The fuzz targets and the screenshot need clang and Xvfb.
+# Debian packages the build needs. The fuzz targets and the screenshot need clang and Xvfb; the
+# packaging tests the validators and lintian that distributions check packages with.
 QUILLBIT_PACKAGES=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev nlohmann-json3-dev clang libclang-rt-14-dev xvfb xauth)
+  qt6-base-dev qt6-base-dev-tools libgl-dev nlohmann-json3-dev clang libclang-rt-14-dev xvfb xauth
+  appstream desktop-file-utils shared-mime-info lintian)
 # The Windows build: MinGW-w64 with POSIX threads, GoogleTest's sources, Wine to run the tests,
 # NSIS for the installer.
 QUILLBIT_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix googletest wine wine64 nsis)

@@ -75,7 +75,9 @@ int RunApplication(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quillbit"));
-  QApplication::setDesktopFileName(QStringLiteral("quillbit"));
+  // The desktop entry's id; under Wayland it is the window's app id, by which docks find the
+  // entry, its name and its icon.
+  QApplication::setDesktopFileName(QStringLiteral("org.example.quillbit.Quillbit"));
   // The program ends when neither of its windows is open.
   QApplication::setQuitOnLastWindowClosed(true);
 
