@@ -27,7 +27,9 @@ Input (each defaults to the value a freshly started window shows):
   --project FILE        frame count, format and Forced FILM from a DGIndex project (.d2v);
                         --frames, --format, --film and --no-film override it
   --format ntsc|pal     TV format (default ntsc)
-  --film, --no-film     Forced FILM on or off (default: on with NTSC, off with PAL)
+  --film                Forced FILM: 23.9759 fps with NTSC, 20 with PAL (default: on with
+                        NTSC, off with PAL, as a new window has it)
+  --no-film             no Forced FILM: 29.969875 or 25 fps
   --method METHOD       single-pass, bach or multi-pass (default single-pass)
   --audio SIZE          audio file(s) total size (default 0)
   --subtitles SIZE      subtitle bitmaps' total size, of which 2% count (default 0)
