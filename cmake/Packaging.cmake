@@ -21,6 +21,10 @@ endif()
 include(GNUInstallDirs)
 set(QUILLBIT_DATA ${PROJECT_SOURCE_DIR}/data)
 install(TARGETS quillbit RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The window's calculation on the command line, with its manual page.
+install(TARGETS quillbit-calc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+get_property(QUILLBIT_CALC_MAN_PAGE GLOBAL PROPERTY QUILLBIT_CALC_MAN_PAGE)
+install(FILES ${QUILLBIT_CALC_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${QUILLBIT_DATA}/quillbit.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 # The type of the project files, named by the .desktop file for "Open with".
 install(FILES ${QUILLBIT_DATA}/quillbit-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
