@@ -1,5 +1,7 @@
 #include "cli/cli_options.h"
 
+#include <initializer_list>
+
 #include "cli/cli_values.h"
 
 namespace quillbit {
@@ -89,8 +91,11 @@ bool ApplySwitch(std::string_view name, ParsedArguments& parsed) {
   return true;
 }
 
-ParsedArguments Error(std::string message) {
-  return {.action = CliAction::Error, .options = {}, .error = std::move(message)};
+// The message is put together by appending; GCC 12 at -O3 misreads "..." + std::string(...).
+ParsedArguments Error(std::initializer_list<std::string_view> parts) {
+  ParsedArguments parsed{.action = CliAction::Error, .options = {}, .error = {}};
+  for (std::string_view part : parts) parsed.error += part;
+  return parsed;
 }
 
 }  // namespace
@@ -100,17 +105,16 @@ ParsedArguments ParseCliArguments(const std::vector<std::string>& arguments) {
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string_view argument = arguments[i];
     if (!argument.starts_with("--")) {
-      return Error("'" + std::string(argument) + "': unexpected argument (see --help)");
+      return Error({"'", argument, "': unexpected argument (see --help)"});
     }
     const std::size_t equals = argument.find('=');
     const std::string_view name = argument.substr(0, equals);
-    const std::string label(name);
     const ValueOption* option = FindValueOption(name);
     if (option == nullptr) {
       if (equals != std::string_view::npos && ApplySwitch(name, parsed)) {
-        return Error(label + ": takes no value");
+        return Error({name, ": takes no value"});
       }
-      if (!ApplySwitch(name, parsed)) return Error(label + ": unknown option (see --help)");
+      if (!ApplySwitch(name, parsed)) return Error({name, ": unknown option (see --help)"});
       if (parsed.action != CliAction::Run) return parsed;
       continue;
     }
@@ -120,11 +124,10 @@ ParsedArguments ParseCliArguments(const std::vector<std::string>& arguments) {
     } else if (i + 1 < arguments.size() && !arguments[i + 1].starts_with("--")) {
       value = arguments[++i];
     } else {
-      return Error(label + ": needs a value");
+      return Error({name, ": needs a value"});
     }
     if (!option->read(value, parsed.options)) {
-      return Error(label + ": '" + std::string(value) + "' is not " +
-                   std::string(option->expected));
+      return Error({name, ": '", value, "' is not ", option->expected});
     }
   }
   return parsed;

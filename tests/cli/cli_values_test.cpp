@@ -13,7 +13,9 @@ namespace {
 // A test name from an input text: its letters and digits, other characters as '_'.
 template <typename Case>
 std::string NameOf(const testing::TestParamInfo<Case>& info) {
-  std::string name = "_" + std::to_string(info.index) + "_";
+  std::string name = "_";
+  name += std::to_string(info.index);
+  name += '_';
   for (const char c : std::string(info.param.text)) name += std::isalnum(c) ? c : '_';
   return name;
 }
