@@ -25,6 +25,8 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXE
     GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 install(TARGETS quillbit RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 quillbit_man_page(quillbit 1)
+# The window's calculation on the command line; its manual page comes with it (src/cli).
+install(TARGETS quillbit-calc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${QUILLBIT_DATA}/org.example.quillbit.Quillbit.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 # The type of the project files, named by the .desktop file for "Open with".

@@ -1,10 +1,10 @@
-# What a Windows user downloads: a portable zip (the program and its README) and a per-user
+# What a Windows user downloads: a portable zip (the programs and the README) and a per-user
 # installer made with NSIS, both from the same install of the program into one folder.
 if(NOT TARGET quillbit_exe)
   return()
 endif()
 
-install(TARGETS quillbit_exe RUNTIME DESTINATION .)
+install(TARGETS quillbit_exe quillbit-calc RUNTIME DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION .)
 if(EXISTS ${PROJECT_SOURCE_DIR}/LICENSE)
   install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)

@@ -81,6 +81,7 @@ void Run(const CalcInputs& in, const NumberLocale& locale, CalcResult& r) {
   // gives the same numbers again; they are not converted twice.
   const double t = a.Div(*frames, *fps);
   if (a.Failed()) return Fail(r);
+  r.bytes_video = v;  // not shown by the window; the command line reports it
 
   if (in.cmbCCESet == kMethodSinglePass) {
     // Step 6.

@@ -42,7 +42,8 @@ struct CalcResult {
   static constexpr std::size_t kMaxWrites = 8;
   std::array<CalcWrite, kMaxWrites> writes{};
   std::size_t writeCount = 0;
-  std::optional<double> bytes_m2v;  // set when the run assigned it (also the partial V of step 8)
+  std::optional<double> bytes_m2v;    // set when the run assigned it (also the partial V of step 8)
+  std::optional<double> bytes_video;  // the room for the video (V), once the playing time is known
   bool failed = false;
   bool refreshDisplay = false;  // the run ended with the estimated output size display
 

@@ -361,6 +361,17 @@ TEST(Calc, BachEstimateMatchesTheModel) {
   EXPECT_NEAR(*r.bytes_m2v, 4273073230.77, 0.005);
 }
 
+// The room for the video, which the window does not show, for the command line.
+TEST(Calc, ReportsTheRoomForTheVideo) {
+  CalcInputs in = Movie("25", "90000");
+  in.bytes_cush = 100000000;
+  in.bytes_sub = 500000000;
+  EXPECT_EQ(calc(in, NumberLocale::EnglishUS()).bytes_video, 4190000000);
+  // Known even where the run fails later on.
+  EXPECT_EQ(calc(Movie("25", "0"), NumberLocale::EnglishUS()).bytes_video, 4300000000);
+  EXPECT_EQ(calc(Movie("", "90000"), NumberLocale::EnglishUS()).bytes_video, std::nullopt);
+}
+
 TEST(Calc, EstimateShownInMegabytes) {
   const CalcResult r = calc(Movie("25", "90000"), NumberLocale::EnglishUS());
   ASSERT_TRUE(r.bytes_m2v.has_value());

@@ -32,6 +32,8 @@ rm -rf "$folder" "$start_menu"
 run "$build/$installer" /S
 [ -f "$folder/quillbit.exe" ] || fail "no quillbit.exe in $folder"
 [ -f "$folder/Uninstall.exe" ] || fail "no uninstaller"
+version=$(run "$folder/quillbit-calc.exe" --version) || fail "quillbit-calc.exe did not run"
+[[ "$version" == "quillbit-calc "* ]] || fail "quillbit-calc.exe printed '$version'"
 [ -f "$start_menu/Quillbit.lnk" ] || fail "no Start menu entry"
 run reg query "$uninstall_key" /v UninstallString >/dev/null || fail "not listed among the programs"
 run reg query "$open_command_key" | grep -qF "quillbit.exe\" \"%1\"" ||
