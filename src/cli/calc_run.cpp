@@ -50,7 +50,7 @@ std::string FailureText(const CalcInputs& in, const CalcResult& result) {
   return "the numbers are out of range: the calculation overflowed";
 }
 
-std::vector<std::string> WarningsFor(const CalcReport& report, bool pal) {
+std::vector<std::string> WarningsFor(const CalcReport& report) {
   std::vector<std::string> warnings;
   if (report.method != kMethodBach && report.cceMin > kDvdVideoMaxKbps) {
     warnings.push_back("the video bitrate of " + Plain(report.cceMin) + " kbit/s is above " +
@@ -64,9 +64,6 @@ std::vector<std::string> WarningsFor(const CalcReport& report, bool pal) {
   if (report.videoBytes < 0) {
     warnings.push_back("no room for the video: audio, subtitles and cushion take " +
                        Plain(-report.videoBytes) + " bytes more than the destination holds");
-  }
-  if (pal && report.method == kMethodSinglePass) {
-    warnings.push_back("\"Single Pass VBR\" does not work well with PAL");
   }
   return warnings;
 }
@@ -141,7 +138,7 @@ CalcOutcome RunCalc(const CliOptions& options) {
       .unit = options.unit,
       .warnings = {},
   };
-  report.warnings = WarningsFor(report, !in->ntsc);
+  report.warnings = WarningsFor(report);
   return {.report = std::move(report), .exitStatus = 0, .error = {}};
 }
 

@@ -180,10 +180,6 @@ const WarningCase kWarnings[] = {
       "--sample-q", "40", "--audio", "5GB"},
      {"no room for the video: audio, subtitles and cushion take 787218432 bytes more than the "
       "destination holds"}},
-    {"SinglePassWithPal",
-     {"--format", "pal", "--frames", "150000", "--destination", "4700000000", "--audio",
-      "400000000", "--cushion", "0"},
-     {"\"Single Pass VBR\" does not work well with PAL"}},
 };
 
 class Warned : public testing::TestWithParam<WarningCase> {};
