@@ -5,6 +5,7 @@
 #include "core/calc.h"
 #include "core/number_text.h"
 #include "core/presets.h"
+#include "core/unicode_text.h"
 #include "core/units.h"
 
 namespace quillbit {
@@ -34,21 +35,8 @@ constexpr MethodName kMethods[] = {
     {"multi-pass", kMethodMultiPass},
 };
 
-char Lower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (Lower(a[i]) != Lower(b[i])) return false;
-  }
-  return true;
-}
-
 bool IsUnitLetter(char c) {
-  const char l = Lower(c);
-  return l >= 'a' && l <= 'z';
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
 }  // namespace
@@ -72,7 +60,7 @@ std::optional<double> ParseWholeCount(std::string_view text) {
 
 std::optional<std::string_view> ParseUnit(std::string_view text) {
   for (std::string_view unit : kUnitNames) {
-    if (SameIgnoringCase(text, unit)) return unit;
+    if (SameIgnoringAsciiCase(text, unit)) return unit;
   }
   return std::nullopt;
 }
@@ -99,22 +87,22 @@ std::optional<double> ParseSize(std::string_view text) {
 
 std::optional<double> ParseDestination(std::string_view text) {
   for (const Medium& medium : kMedia) {
-    if (SameIgnoringCase(text, medium.name)) return medium.bytes;
+    if (SameIgnoringAsciiCase(text, medium.name)) return medium.bytes;
   }
   return ParseSize(text);
 }
 
 std::optional<std::string_view> ParseMethod(std::string_view text) {
   for (const MethodName& method : kMethods) {
-    if (SameIgnoringCase(text, method.name) || SameIgnoringCase(text, method.listText))
+    if (SameIgnoringAsciiCase(text, method.name) || SameIgnoringAsciiCase(text, method.listText))
       return method.listText;
   }
   return std::nullopt;
 }
 
 std::optional<bool> ParsePal(std::string_view text) {
-  if (SameIgnoringCase(text, "ntsc")) return false;
-  if (SameIgnoringCase(text, "pal")) return true;
+  if (SameIgnoringAsciiCase(text, "ntsc")) return false;
+  if (SameIgnoringAsciiCase(text, "pal")) return true;
   return std::nullopt;
 }
 

@@ -9,6 +9,10 @@ namespace quillbit {
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
 bool ValidUtf8(std::string_view text);
 
+// Whether two texts are the same but for the case of ASCII letters (registry names, units, file
+// extensions); other bytes must match exactly.
+bool SameIgnoringAsciiCase(std::string_view a, std::string_view b);
+
 // UTF-16 text given as bytes, in either byte order, as UTF-8; none when the bytes are not
 // UTF-16 (an odd count, or a surrogate without its partner).
 enum class ByteOrder { LittleEndian, BigEndian };

@@ -8,6 +8,7 @@
 #include "core/d2v_project.h"
 #include "core/file_sizes.h"
 #include "core/mpeg_pictures.h"
+#include "core/unicode_text.h"
 #include "main_window/form1.h"
 
 namespace quillbit {
@@ -15,24 +16,20 @@ namespace {
 
 constexpr std::array<std::string_view, 2> kSampleFrameRow = {"lblSampleFrame", "txtSampleFrame"};
 
-std::string LowerExtension(std::string_view path) {
-  std::string name = FileNameOf(path);
+// The extension of a path's file name, without its dot; empty for none.
+std::string ExtensionOf(std::string_view path) {
+  const std::string name = FileNameOf(path);
   const std::size_t dot = name.rfind('.');
-  if (dot == std::string::npos) return {};
-  std::string extension = name.substr(dot + 1);
-  std::transform(extension.begin(), extension.end(), extension.begin(), [](unsigned char c) {
-    return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
-  });
-  return extension;
+  return dot == std::string::npos ? std::string() : name.substr(dot + 1);
 }
 
 bool IsProjectFile(std::string_view path) {
-  return LowerExtension(path) == "d2v";
+  return SameIgnoringAsciiCase(ExtensionOf(path), "d2v");
 }
 
 bool IsVideoStream(std::string_view path) {
-  const std::string extension = LowerExtension(path);
-  return extension == "m2v" || extension == "mpv";
+  const std::string extension = ExtensionOf(path);
+  return SameIgnoringAsciiCase(extension, "m2v") || SameIgnoringAsciiCase(extension, "mpv");
 }
 
 // "Project: 97.85% FILM", with the window's decimal symbol.

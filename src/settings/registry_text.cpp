@@ -13,10 +13,6 @@ constexpr std::string_view kHeader = "REGEDIT4";
 constexpr std::string_view kHeaderV5 = "Windows Registry Editor Version 5.00";
 constexpr std::size_t kWrapColumn = 76;
 
-char FoldCase(char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 // Every part between backslashes has a name.
 bool WholeKeyPath(std::string_view path) {
   return !path.empty() && path.front() != '\\' && path.back() != '\\' &&
@@ -220,9 +216,7 @@ void AppendValue(std::string& out, const RegistryValue& value) {
 }  // namespace
 
 bool SameRegistryName(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return FoldCase(x) == FoldCase(y);
-         });
+  return SameIgnoringAsciiCase(a, b);
 }
 
 bool StorableKeyPath(std::string_view path) {
