@@ -45,8 +45,9 @@ class PictureScanner {
 
   char* Space() { return reinterpret_cast<char*>(buffer_.data() + kCarry); }
   Stage stage() const { return stage_; }
-  // The frames once the stream has ended: a picture whose extension never came is a frame.
-  std::int64_t frames() const { return frames_ + (picturePending_ ? 1 : 0); }
+  // The frames once the stream has ended: a picture cut off before its extension is a frame of
+  // its own, unless it follows a first field, whose second field it then is.
+  std::int64_t frames() const { return frames_ + (picturePending_ && !firstFieldOpen_ ? 1 : 0); }
 
  private:
   // Returns where the body starts, once the sequence header's code byte has been seen.

@@ -45,6 +45,8 @@ TEST(CountMpegPictures, CountsAPairOfFieldPicturesAsOneFrame) {
   const std::string fifteen = M2vFieldStream(15);
   const std::size_t lastSecondField = fifteen.rfind(std::string("\0\0\1\0", 4));
   EXPECT_EQ(Count(fifteen.substr(0, lastSecondField)), 15);
+  // Cut off within its second field's picture header, the last frame is still one frame.
+  EXPECT_EQ(Count(fifteen.substr(0, lastSecondField + 6)), 15);
   EXPECT_EQ(Count(M2vFieldStream(16) + M2vStream(3) + M2vFieldStream(16)), 35);
 }
 
