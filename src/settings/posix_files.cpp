@@ -101,11 +101,14 @@ std::optional<std::string> FinalTarget(const std::string& path) {
 
 bool KeepCopy(const std::string& path, const std::string& keep) {
   const FileDescriptor in(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (in.get() < 0) return false;
+  struct stat info {};
+  if (in.get() < 0 || ::fstat(in.get(), &info) != 0) return false;
   FileDescriptor out(
       ::open(keep.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
   if (out.get() < 0) return false;
-  const bool copied = CopyBytes(in.get(), out.get()) && ::fsync(out.get()) == 0;
+  // For the owner alone, and no more than the owner had.
+  const bool copied = ::fchmod(out.get(), info.st_mode & 0600) == 0 &&
+                      CopyBytes(in.get(), out.get()) && ::fsync(out.get()) == 0;
   if (::close(out.release()) != 0 || !copied) {
     ::unlink(keep.c_str());
     errno = EIO;

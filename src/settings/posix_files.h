@@ -37,8 +37,9 @@ std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t 
 // loop of links.
 std::optional<std::string> FinalTarget(const std::string& path);
 
-// Copies a file to `keep`, flushed. A copy rather than a second name (a hard link) for the same
-// bytes, which an edit in place would change too. Fails with errno EEXIST when `keep` is taken.
+// Copies a file to `keep`, flushed, readable by its owner alone. A copy rather than a second name
+// (a hard link) for the same bytes, which an edit in place would change too. Fails with errno
+// EEXIST when `keep` is taken.
 bool KeepCopy(const std::string& path, const std::string& keep);
 
 // Flushes a folder, and with it the names just created or renamed in it.

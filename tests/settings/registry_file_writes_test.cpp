@@ -81,9 +81,10 @@ TEST(RegistryFileWrites, ALinkIsWrittenThroughAndItsTargetReplacedWhole) {
   const std::string target = dotfiles + "/quillbit.reg";
   std::filesystem::create_directories(dotfiles);
   std::filesystem::create_directories(folder.File("config/quillbit"));
-  WriteWholeFile(target,
-                 "REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tormelund\\Quillbit]\n"
-                 "\"chkFF\"=\"un\"\n\n");
+  const std::string text =
+      "REGEDIT4\n; kept in my dotfiles\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Tormelund\\Quillbit]\n"
+      "\"chkFF\"=\"un\"\n\n";
+  WriteWholeFile(target, text);
   ::chmod(target.c_str(), 0640);
   const std::string path = folder.File("config/quillbit/registry.reg");
   ASSERT_EQ(::symlink("../../dotfiles/quillbit.reg", path.c_str()), 0);
@@ -100,6 +101,9 @@ TEST(RegistryFileWrites, ALinkIsWrittenThroughAndItsTargetReplacedWhole) {
   EXPECT_NE(after.st_ino, before.st_ino) << "written in place instead of renamed over";
   EXPECT_EQ(after.st_mode & 07777, 0640u);
   EXPECT_EQ(NamesIn(dotfiles), std::vector<std::string>{"quillbit.reg"});
+  // The comment the reader drops is kept in the settings folder, not among the dotfiles.
+  EXPECT_EQ(ReadWholeFile(registry.BackupPath()), text);
+  EXPECT_FALSE(std::filesystem::is_symlink(registry.BackupPath()));
 }
 
 TEST(RegistryFileWrites, ALinkToAFileNotYetThereCreatesTheTarget) {
