@@ -140,6 +140,11 @@ TEST(FormViewAccessibility, NamesAndDescriptionsFollowCaptionAndTooltipChanges) 
   controls.Get("lblSize").SetText("Length:");
   EXPECT_EQ(SpokenName(view.WidgetFor("txtSize")), "Length");
   EXPECT_EQ(SpokenName(view.WidgetFor("cmbUnit")), "Length unit");
+  QAccessibleInterface* unit = Accessible(view.WidgetFor("cmbUnit"));
+  for (const char* item : {"KB", "MB"}) controls.Get("cmbUnit").AddItem(item);
+  controls.Get("cmbUnit").SetListIndex(1);
+  ASSERT_EQ(unit->child(0)->childCount(), 2);
+  EXPECT_TRUE(unit->child(0)->child(1)->state().selected);
   controls.Get("cmbUnit").SetToolTip("Pick again");
   EXPECT_EQ(Accessible(view.WidgetFor("cmbUnit"))->text(QAccessible::Description), "Pick again");
 }
