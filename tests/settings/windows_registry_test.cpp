@@ -9,10 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "about/sysinfo_launcher.h"
+#include "core/utf16_text.h"
 #include "settings/mdl_registry.h"
 #include "settings/registry_settings_store.h"
-#include "settings/windows_text.h"
 
 namespace quillbit {
 namespace {
@@ -125,12 +124,12 @@ TEST_F(WindowsRegistryTest, ValuesOfOtherWritersAndTheKeysValueNames) {
 }
 
 TEST_F(WindowsRegistryTest, KeysOfOtherProgramsKeepTheirTextsAsStored) {
-  // The system information lookup drops one terminating NUL itself, and only one.
-  const std::wstring tool = WideText(kSysInfoPathKey);
-  Leave(HKEY_LOCAL_MACHINE, tool, L"PATH", REG_SZ, L"C:\\x.exe\0", 10 * sizeof(wchar_t));
-  std::string path;
-  EXPECT_TRUE(GetKeyValue(registry_, Hive::LocalMachine, kSysInfoPathKey, "PATH", path));
-  EXPECT_EQ(path, std::string("C:\\x.exe\0", 9));
+  // Their readers decide what a terminating NUL means, so it reaches them as stored.
+  constexpr std::string_view kOtherProgram = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+  Leave(HKEY_LOCAL_MACHINE, WideText(kOtherProgram), L"PATH", REG_SZ, L"C:\\x.exe\0",
+        10 * sizeof(wchar_t));
+  EXPECT_EQ(ReadRegSetting(registry_, Hive::LocalMachine, kOtherProgram, "PATH"),
+            SettingValue::Text(std::string("C:\\x.exe\0", 9)));
 }
 
 TEST_F(WindowsRegistryTest, AMissingKeyReadsMissingAndLosesWrites) {
