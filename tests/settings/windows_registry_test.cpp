@@ -128,7 +128,7 @@ TEST_F(WindowsRegistryTest, KeysOfOtherProgramsKeepTheirTextsAsStored) {
   constexpr std::string_view kOtherProgram = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
   Leave(HKEY_LOCAL_MACHINE, WideText(kOtherProgram), L"PATH", REG_SZ, L"C:\\x.exe\0",
         10 * sizeof(wchar_t));
-  EXPECT_EQ(ReadRegSetting(registry_, Hive::LocalMachine, kOtherProgram, "PATH"),
+  EXPECT_EQ(mdlRegistry::ReadRegSetting(registry_, Hive::LocalMachine, kOtherProgram, "PATH"),
             SettingValue::Text(std::string("C:\\x.exe\0", 9)));
 }
 
