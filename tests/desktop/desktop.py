@@ -30,6 +30,7 @@ class Control:
     visible: bool = True
     read_only: bool = False
     checked: bool = False
+    expanded: bool = False  # a list that shows its items
 
     def __eq__(self, other):
         return isinstance(other, Control) and other.key == self.key
@@ -43,7 +44,8 @@ class Control:
 
     def __str__(self):
         state = [s for s, on in (("focused", self.focused), ("hidden", not self.visible),
-                                 ("read-only", self.read_only), ("checked", self.checked)) if on]
+                                 ("read-only", self.read_only), ("checked", self.checked),
+                                 ("expanded", self.expanded)) if on]
         return f"{self.role} {self.name!r} text={self.text!r} {' '.join(state)}".rstrip()
 
 

@@ -55,7 +55,8 @@ def read_control(node, key, role, controls, texts):
         visible=states.contains(pyatspi.STATE_SHOWING),
         read_only=role == "text" and (states.contains(pyatspi.STATE_READ_ONLY)
                                       or not states.contains(pyatspi.STATE_EDITABLE)),
-        checked=states.contains(pyatspi.STATE_CHECKED)))
+        checked=states.contains(pyatspi.STATE_CHECKED),
+        expanded=states.contains(pyatspi.STATE_EXPANDED)))
 
 
 def read_tree(node, path, controls, texts):

@@ -132,7 +132,8 @@ class WineProgram:
                 window.controls.append(Control(
                     key=item["hwnd"], name=name_of(item, role), role=role, text=item["text"],
                     focused=item["focused"], visible=item["visible"],
-                    read_only=item["readonly"], checked=item.get("checked") == 1))
+                    read_only=item["readonly"], checked=item.get("checked") == 1,
+                    expanded=item.get("dropped", False)))
                 if role == "label" and item["visible"] and item["text"]:
                     window.text = "\n".join(filter(None, (window.text, item["text"])))
         return order
