@@ -168,6 +168,10 @@ def shift_converts_unit(j):
     it, the number stays and is read in the new unit."""
     audio, unit = "Audio file(s) total size", "Audio file(s) total size unit"
     j.program.start()
+    # A movie, so that the size of the audio counts in the results.
+    j.tab_to(FRAMES)
+    j.display.type("150000")
+    j.wait_control("Movie Length", lambda c: c.text != "", "the results follow the frames")
     j.tab_to(audio)
     j.display.keys("ctrl+a")
     j.display.type("1536")

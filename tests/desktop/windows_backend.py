@@ -64,6 +64,25 @@ def name_of(item, role):
     return as_name(item["label"])
 
 
+def name_unit_lists(window, places):
+    """Names a list that Wine leaves unnamed after the box left of it on its row ("... unit").
+
+    Windows' screen readers read the name a program gives such a list through dynamic
+    annotation (IAccPropServices), which Wine's accessibility does not keep (SetHwndPropStr
+    answers E_NOTIMPL); a sighted person reads the row instead, and so does this reader.
+    """
+    boxes = [c for c in window.controls if c.role == "text" and c.visible and c.name]
+    for control in window.controls:
+        if control.role != "list" or control.name:
+            continue
+        left, top, _, bottom = places[control.key]
+        row = [b for b in boxes if top <= (places[b.key][1] + places[b.key][3]) / 2 <= bottom
+               and places[b.key][2] <= left + 2]
+        if row:
+            box = max(row, key=lambda b: places[b.key][2])
+            control.name = f"{box.name} unit"
+
+
 class WineProgram:
     def __init__(self, display, options):
         require("wine", "wineserver", "setarch", "timeout")
@@ -118,6 +137,7 @@ class WineProgram:
     def windows(self):
         windows = {}
         order = []
+        places = {}
         for item in self.read():
             if item["kind"] == "window":
                 if item["class"] in ("tooltips_class32", "Shell_TrayWnd"):
@@ -129,6 +149,7 @@ class WineProgram:
             elif item["top"] in windows:
                 role = role_of(item)
                 window = windows[item["top"]]
+                places[item["hwnd"]] = item["rect"]
                 window.controls.append(Control(
                     key=item["hwnd"], name=name_of(item, role), role=role, text=item["text"],
                     focused=item["focused"], visible=item["visible"],
@@ -136,6 +157,8 @@ class WineProgram:
                     expanded=item.get("dropped", False)))
                 if role == "label" and item["visible"] and item["text"]:
                     window.text = "\n".join(filter(None, (window.text, item["text"])))
+        for window in order:
+            name_unit_lists(window, places)
         return order
 
     def main(self):
