@@ -6,7 +6,6 @@ is started on demand.
 
 import os
 import subprocess
-import time
 
 import pyatspi
 
@@ -154,8 +153,3 @@ class QtProgram:
         self.stop()
         self.wm.terminate()
         self.wm.wait(10)
-
-
-def settle():
-    """Lets the accessibility bus deliver what the last key changed."""
-    time.sleep(0.05)
