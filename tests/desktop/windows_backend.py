@@ -55,32 +55,15 @@ def role_of(item):
 def name_of(item, role):
     if role in ("radio", "check", "button", "group", "label"):
         return as_name(item["text"])
-    # A name of its own (given to the control) differs from its text; Wine's accessibility
-    # applies Windows' label rule to text boxes only, so for lists the inspector's reading of that
-    # rule counts too.
+    # A name of its own (the label rule's, or the program's answer to WM_GETOBJECT) differs from
+    # the control's text. Wine's accessibility applies Windows' label rule to text boxes only and
+    # names a list by its chosen item, so for lists the inspector's reading of the rule counts.
+    # Names given through dynamic annotation (IAccPropServices) are lost under Wine, whose
+    # SetHwndPropStr answers E_NOTIMPL: no screen reader there can say them.
     own = item["name"] if item["acc"] else ""
     if own and own != item["text"]:
         return as_name(own)
     return as_name(item["label"])
-
-
-def name_unit_lists(window, places):
-    """Names a list that Wine leaves unnamed after the box left of it on its row ("... unit").
-
-    Windows' screen readers read the name a program gives such a list through dynamic
-    annotation (IAccPropServices), which Wine's accessibility does not keep (SetHwndPropStr
-    answers E_NOTIMPL); a sighted person reads the row instead, and so does this reader.
-    """
-    boxes = [c for c in window.controls if c.role == "text" and c.visible and c.name]
-    for control in window.controls:
-        if control.role != "list" or control.name:
-            continue
-        left, top, _, bottom = places[control.key]
-        row = [b for b in boxes if top <= (places[b.key][1] + places[b.key][3]) / 2 <= bottom
-               and places[b.key][2] <= left + 2]
-        if row:
-            box = max(row, key=lambda b: places[b.key][2])
-            control.name = f"{box.name} unit"
 
 
 class WineProgram:
@@ -137,7 +120,6 @@ class WineProgram:
     def windows(self):
         windows = {}
         order = []
-        places = {}
         for item in self.read():
             if item["kind"] == "window":
                 if item["class"] in ("tooltips_class32", "Shell_TrayWnd"):
@@ -149,7 +131,6 @@ class WineProgram:
             elif item["top"] in windows:
                 role = role_of(item)
                 window = windows[item["top"]]
-                places[item["hwnd"]] = item["rect"]
                 window.controls.append(Control(
                     key=item["hwnd"], name=name_of(item, role), role=role, text=item["text"],
                     focused=item["focused"], visible=item["visible"],
@@ -157,8 +138,6 @@ class WineProgram:
                     expanded=item.get("dropped", False)))
                 if role == "label" and item["visible"] and item["text"]:
                     window.text = "\n".join(filter(None, (window.text, item["text"])))
-        for window in order:
-            name_unit_lists(window, places)
         return order
 
     def main(self):
