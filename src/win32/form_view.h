@@ -13,9 +13,11 @@
 
 #include "core/control_set.h"
 #include "core/shown_control.h"
+#include "win32/accessible_annotations.h"
 #include "win32/control_kind.h"
 #include "win32/gdi_cache.h"
 #include "win32/hand_pointer.h"
+#include "win32/high_contrast.h"
 #include "win32/menu_bar.h"
 
 namespace quillbit {
@@ -39,6 +41,9 @@ class Win32FormView {
   int Dpi() const { return dpi_; }
   // The form window is being destroyed, and its controls with it.
   void WindowGone();
+  // The desktop's colours or its high contrast setting changed (WM_SYSCOLORCHANGE,
+  // WM_SETTINGCHANGE): every control is drawn again in the colours that now stand for its own.
+  void ColorsChanged(bool highContrast);
 
   // The form window's messages about its controls; each says whether it handled the message.
   bool OnCommand(WPARAM wParam, LPARAM lParam);
@@ -70,26 +75,39 @@ class Win32FormView {
   std::vector<ShownControl> ShownControls() const;
   std::optional<ShownControl> Shown(std::string_view name) const;
   ControlSet& Controls() { return controls_; }
+  // The names and descriptions given to screen readers beyond what the windows say themselves.
+  const AccessibleAnnotations& Annotations() const { return annotations_; }
+
+  // Shown and enabled, so that a person can reach it once the form is on screen (the form's own
+  // visibility aside: the focus is chosen while the form is being shown).
+  static bool Reachable(HWND window) {
+    return window != nullptr && (::GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE) != 0 &&
+           ::IsWindowEnabled(window);
+  }
 
  private:
   void Build();
-  void ShowToolTip(const WinBinding& b);
-  std::string ShownToolTip(const WinBinding& b) const;
-  TOOLINFOW ToolFor(const WinBinding& b) const;
+  void ShowToolTip(const Binding& b);
+  std::string ShownToolTip(const Binding& b) const;
+  TOOLINFOW ToolFor(const Binding& b) const;
   void OrderWindows();
-  void Apply(WinBinding& b, Property property);
-  void ApplyAll(WinBinding& b);
-  void ApplyVisible(WinBinding& b);
-  void ApplyEnabled(WinBinding& b);
-  void ApplyFont(const WinBinding& b, bool redraw);
+  void Apply(Binding& b, Property property);
+  void ApplyAll(Binding& b);
+  void ApplyVisible(Binding& b);
+  void ApplyEnabled(Binding& b);
+  void ApplyFont(const Binding& b, bool redraw);
   void MoveFocusFrom(HWND window);
   void RefreshGroupTabStops();
   void UpdateDefaultLook();
-  bool ShownByFrames(const WinBinding& b, bool enabledToo) const;
-  WinBinding* BindingFor(HWND window);
-  const WinBinding* BindingFor(HWND window) const;
-  const WinBinding* ButtonWhere(bool (*wanted)(const ControlDesign&)) const;
-  const WinControlKind* KindOf(const WinBinding& b) const {
+  bool ShownByFrames(const Binding& b, bool enabledToo) const;
+  void ShowDrawnColors(Binding& b);
+  void ShowAccessibleName(const Binding& b);
+  void ShowAccessibleDescription(const Binding& b);
+  void RenameControlsNamedBy(const Binding& label);
+  Binding* BindingFor(HWND window);
+  const Binding* BindingFor(HWND window) const;
+  const Binding* ButtonWhere(bool (*wanted)(const ControlDesign&)) const;
+  const WinControlKind* KindOf(const Binding& b) const {
     return WinControlKindOf(b.control->Kind());
   }
 
@@ -98,12 +116,14 @@ class Win32FormView {
   HINSTANCE instance_;
   int dpi_;
   // One per control, in the order of the list; a menu item's has no window.
-  std::vector<WinBinding> bindings_;
+  std::vector<Binding> bindings_;
   Win32MenuBar menus_;
   FontCache fonts_;
   BrushCache brushes_;
   std::unique_ptr<HandPointer> hand_;
   HWND toolTips_ = nullptr;
+  AccessibleAnnotations annotations_;
+  bool highContrast_ = HighContrastOn();
   // Above zero while the model's changes are being shown.
   int applying_ = 0;
   int subscription_ = 0;
