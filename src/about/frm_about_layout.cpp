@@ -65,7 +65,9 @@ std::vector<ControlDesign> FrmAboutLayout(std::string_view downloadAddress,
                .tab = 1,
                .back = kButtonFace,
                .picture = std::string(kAboutIconPicture),
-               .autoSize = true});
+               .autoSize = true,
+               // The icon takes the focus but has no caption to be named by.
+               .accessibleName = "Application icon"});
   c.push_back(Label("lblTitle", "Application Title", {1050, 240, 5805, 480}, 5, kBlack));
   c.push_back(Label("lblVersion", "Version", {1050, 780, 5925, 225}, 6, kWindowText));
   c.push_back(Label("lblDescription", "", {1050, 1125, 5925, 3450}, 3, kBlack));

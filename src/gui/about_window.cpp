@@ -1,6 +1,7 @@
 #include "gui/about_window.h"
 
 #include <QCloseEvent>
+#include <QShowEvent>
 
 #include "about/frm_about_layout.h"
 
@@ -54,7 +55,6 @@ void AboutDialog::Show() {
   if (!frameLink_.Load([this] { form_.Form_Load(); })) return;
   show();
   activateWindow();
-  if (QWidget* first = view_->FirstFocusable()) first->setFocus(Qt::OtherFocusReason);
 }
 
 void AboutDialog::BringToFront() {
@@ -65,6 +65,12 @@ void AboutDialog::BringToFront() {
 
 void AboutDialog::WindowUnloaded() {
   frameLink_.ModelUnloaded();
+}
+
+void AboutDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (event->spontaneous()) return;
+  if (QWidget* first = view_->FirstFocusable()) first->setFocus(Qt::OtherFocusReason);
 }
 
 void AboutDialog::closeEvent(QCloseEvent* event) {

@@ -43,6 +43,9 @@ class AboutDialog : public QDialog, public AboutWindow, public AboutWindowHost {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Each time code shows the window, the focus starts on the first control of the tab order,
+  // the default button.
+  void showEvent(QShowEvent* event) override;
   // Esc that reaches the dialog itself closes it like any other close.
   void reject() override;
 

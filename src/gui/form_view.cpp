@@ -9,6 +9,7 @@
 #include <string>
 #include <utility>
 
+#include "core/accessible_name.h"
 #include "gui/design_picture.h"
 
 namespace quillbit {
@@ -39,9 +40,12 @@ FormView::FormView(ControlSet& controls, QWidget& surface, QMenuBar* menuBar)
     : controls_(controls) {
   Build(surface, menuBar);
   ChainTabOrder();
+  SetBuddies();
   subscription_ = controls_.Subscribe([this](const Control& control, Property property) {
     const auto it = bindings_.find(&control);
     if (it != bindings_.end()) ApplyProperty(it->second, property);
+    // A caption rewritten by code renames the controls it stands for.
+    if (property == Property::Text || property == Property::ToolTip) Rename(control);
   });
 }
 
@@ -92,6 +96,7 @@ void FormView::Build(QWidget& surface, QMenuBar* menuBar) {
       controlOf_.insert(binding.widget, &control);
     }
     ApplyAll(binding);
+    ApplyAccessibleName(controls_, binding);
     ConnectPersonActions(binding);
     bindings_.emplace(&control, binding);
     if (!design.picture.empty()) SetPicture(design.name, DesignPicture(design.picture));
@@ -105,6 +110,28 @@ void FormView::ChainTabOrder() {
   // Qt skips hidden and disabled widgets in the chain by itself.
   for (size_t i = 1; i < tabOrder_.size(); ++i)
     QWidget::setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
+}
+
+void FormView::SetBuddies() {
+  // A label is also the buddy of the first control it names, for screen readers that follow the
+  // relation; an access key in its caption then moves the focus there, as a label's does.
+  for (const auto& [control, binding] : bindings_) {
+    auto* label = qobject_cast<QLabel*>(binding.widget);
+    if (label == nullptr) continue;
+    const std::vector<const Control*> named = ControlsNamedBy(controls_, *control);
+    if (named.empty()) continue;
+    const auto it = bindings_.find(named.front());
+    if (it != bindings_.end() && it->second.widget != nullptr) label->setBuddy(it->second.widget);
+  }
+}
+
+void FormView::Rename(const Control& control) {
+  const auto rename = [this](const Control& c) {
+    const auto it = bindings_.find(&c);
+    if (it != bindings_.end()) ApplyAccessibleName(controls_, it->second);
+  };
+  rename(control);
+  for (const Control* named : ControlsNamedBy(controls_, control)) rename(*named);
 }
 
 QWidget* FormView::WidgetFor(std::string_view name) const {

@@ -42,6 +42,9 @@ class FormView {
  private:
   void Build(QWidget& surface, QMenuBar* menuBar);
   void ChainTabOrder();
+  void SetBuddies();
+  // The control's own name and description, and the names of the controls its caption names.
+  void Rename(const Control& control);
 
   ControlSet& controls_;
   std::unordered_map<const Control*, Binding> bindings_;

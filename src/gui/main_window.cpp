@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QShowEvent>
 
 #include "gui/design_picture.h"
 #include "main_window/form1_layout.h"
@@ -51,7 +52,6 @@ void MainWindow::Start() {
   frameLink_.ReportOuterSize(ClientSizePixels(), menuBar()->sizeHint().height());
   if (!frameLink_.Load([this] { form_.Form_Load(); })) return;
   show();
-  if (QWidget* first = view_->FirstFocusable()) first->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::ShowAboutWindow() {
@@ -61,6 +61,13 @@ void MainWindow::ShowAboutWindow() {
 
 void MainWindow::WindowUnloaded() {
   frameLink_.ModelUnloaded();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // Restoring from the task bar is the desktop's show: the focus stays where it was.
+  if (event->spontaneous()) return;
+  if (QWidget* first = view_->FirstFocusable()) first->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -24,8 +24,7 @@ class MainWindow : public QMainWindow, public MainWindowHost {
              AboutWindowSlot* about = nullptr, OpenFileDialogPort* fileDialog = nullptr);
   ~MainWindow() override;
 
-  // Loads the model (start-up and restore), then shows the window with the focus in the
-  // first control of the tab order.
+  // Loads the model (start-up and restore), then shows the window.
   void Start();
 
   Form1& Model() { return form_; }
@@ -36,6 +35,8 @@ class MainWindow : public QMainWindow, public MainWindowHost {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Each time code shows the window, the focus starts in the first control of the tab order.
+  void showEvent(QShowEvent* event) override;
 
  private:
   QSize ClientSizePixels() const;

@@ -1,5 +1,6 @@
 #include "gui/widget_binding.h"
 
+#include "core/accessible_name.h"
 #include "gui/control_style.h"
 #include "gui/hand_cursor.h"
 #include "gui/twips.h"
@@ -61,6 +62,15 @@ void ApplyAll(const Binding& b) {
                      Property::Value, Property::Enabled, Property::Visible}) {
     ApplyProperty(b, p);
   }
+}
+
+void ApplyAccessibleName(const ControlSet& controls, const Binding& b) {
+  if (b.widget == nullptr) return;
+  const QString name = QString::fromStdString(AccessibleName(controls, *b.control));
+  if (b.widget->accessibleName() != name) b.widget->setAccessibleName(name);
+  const QString description = QString::fromStdString(AccessibleDescription(*b.control));
+  if (b.widget->accessibleDescription() != description)
+    b.widget->setAccessibleDescription(description);
 }
 
 void ConnectPersonActions(const Binding& b) {

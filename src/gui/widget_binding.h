@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "core/control.h"
+#include "core/control_set.h"
 #include "core/shown_control.h"
 #include "gui/control_style.h"
 
@@ -27,6 +28,10 @@ QWidget* CreateControlWidget(const Control& control, QWidget* parent, double log
 // when the widget does not already show it (so a person's typing keeps its cursor).
 void ApplyProperty(const Binding& binding, Property property);
 void ApplyAll(const Binding& binding);
+
+// Gives the widget the name and description a screen reader announces for the control, from
+// the model: the caption that stands for it and its tooltip. Menu items keep their own text.
+void ApplyAccessibleName(const ControlSet& controls, const Binding& binding);
 
 // Passes a person's actions on the widget to the model. Changes made by code are not passed:
 // they come back from the model through ApplyProperty with signals blocked.

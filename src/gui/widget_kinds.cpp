@@ -13,6 +13,7 @@
 
 #include "gui/control_style.h"
 #include "gui/line_widget.h"
+#include "gui/list_accessible.h"
 #include "gui/twips.h"
 #include "gui/widget_kind.h"
 
@@ -132,6 +133,7 @@ class TextBoxKind : public WidgetKind {
 class ListKind : public WidgetKind {
  public:
   QWidget* Create(const ControlDesign& /*design*/, QWidget* parent, double /*dpi*/) const override {
+    ListAccessible::Install();
     auto* combo = new QComboBox(parent);
     combo->setEditable(false);
     return combo;
