@@ -34,20 +34,33 @@ def labelled_by(node):
     return " ".join(names)
 
 
+def chosen_item(node):
+    """The item a list shows, where the list tells it: as its selected child, or as an item
+    that says it is selected. Empty when it does not."""
+    for holder in [node] + [child for child in node if child is not None]:
+        try:
+            selection = holder.querySelection()
+            if selection.nSelectedChildren > 0:
+                return selection.getSelectedChild(0).name
+        except Exception:  # no Selection interface
+            pass
+        for item in holder:
+            if item is not None and item.getState().contains(pyatspi.STATE_SELECTED):
+                return item.name
+    return ""
+
+
 def read_control(node, key, role, controls, texts):
     states = node.getState()
     text = ""
-    name = node.name
+    # Orca's order: the control's own name, else the labels related to it.
+    name = node.name or labelled_by(node)
     if role == "text":
         text = node.queryText().getText(0, -1)
     elif role == "list":
-        # A Qt list says its chosen item as its name; a label of its own comes as a relation.
-        text = node.name
-        name = labelled_by(node) or node.name
+        text = chosen_item(node)
     elif role == "label":
         texts.append(node.name)
-    if role in ("text", "list") and not name:
-        name = labelled_by(node)
     controls.append(Control(
         key=key, name=name, role=role, text=text,
         focused=states.contains(pyatspi.STATE_FOCUSED),
