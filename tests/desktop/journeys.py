@@ -237,6 +237,9 @@ def about_by_keyboard(j):
                  "the About window starts with the focus on OK", 5)
         j.display.keys(close)
         j.window_gone(ABOUT)
+        # The main window, active again, has the focus where it was.
+        wait_for(j.focused, lambda c: c is not None and c.name == FRAMES,
+                 f"after the About window the focus is back in {FRAMES!r}", 5)
     open_about(j)
     j.display.keys("alt+s")
     # Without a system information tool the program says so; with one, the tool starts.
