@@ -131,8 +131,9 @@ def check_order(seen, expected, optional=()):
     required = [e for e in expected if e not in optional]
     if [s for s in stops if s not in optional] != required:
         return False
+    # Each stop once, in the expected order: a name said twice is a control misnamed.
     positions = [expected.index(s) for s in stops if s in expected]
-    return len(positions) == len(stops) and positions == sorted(positions)
+    return len(positions) == len(stops) and all(a < b for a, b in zip(positions, positions[1:]))
 
 
 def type_frames_at_start(j):
