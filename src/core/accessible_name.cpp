@@ -12,7 +12,8 @@ std::string SpokenCaption(const std::string& caption) {
     }
     spoken += caption[i];
   }
-  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  // A label's caption may end in a line break, which is not spoken either.
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
   while (!spoken.empty() && blank(spoken.back())) spoken.pop_back();
   if (!spoken.empty() && spoken.back() == ':') spoken.pop_back();
   while (!spoken.empty() && blank(spoken.back())) spoken.pop_back();

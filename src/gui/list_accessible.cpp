@@ -12,7 +12,15 @@ QAccessibleInterface* ListFactory(const QString& className, QObject* object) {
 
 }  // namespace
 
-ListAccessible::ListAccessible(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+ListAccessible::ListAccessible(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {
+  // A screen reader finds the item shown among the items of the drop-down as the selected one.
+  // The drop-down selects its current item itself each time it opens, so nothing shows this.
+  const auto select = [list](int index) {
+    list->view()->setCurrentIndex(list->model()->index(index, list->modelColumn()));
+  };
+  select(list->currentIndex());
+  QObject::connect(list, &QComboBox::currentIndexChanged, list, select);
+}
 
 void ListAccessible::Install() {
   QAccessible::installFactory(ListFactory);
@@ -56,7 +64,9 @@ int ListAccessible::indexOfChild(const QAccessibleInterface* child) const {
 }
 
 QStringList ListAccessible::actionNames() const {
-  return {QAccessibleActionInterface::showMenuAction(), QAccessibleActionInterface::pressAction()};
+  return QStringList{QAccessibleActionInterface::showMenuAction(),
+                     QAccessibleActionInterface::pressAction()} +
+         QAccessibleWidget::actionNames();
 }
 
 void ListAccessible::doAction(const QString& actionName) {

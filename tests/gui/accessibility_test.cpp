@@ -112,6 +112,15 @@ TEST_F(MainWindowAccessibility, NamesFollowTheRowsAMethodRenames) {
   // A list is named by its caption, and tells what it shows as its value.
   EXPECT_EQ(SpokenName(widget("cmbCCESet")), "CCE Method");
   EXPECT_EQ(Accessible(widget("cmbCCESet"))->text(QAccessible::Value), "Single Pass (Bach Method)");
+  // Among the items that drop down, the one shown is the selected one.
+  QAccessibleInterface* items = Accessible(widget("cmbCCESet"))->child(0);
+  ASSERT_NE(items, nullptr);
+  QStringList selected;
+  for (int i = 0; i < items->childCount(); ++i) {
+    if (items->child(i)->state().selected)
+      selected.append(items->child(i)->text(QAccessible::Name));
+  }
+  EXPECT_EQ(selected, QStringList{"Single Pass (Bach Method)"});
 }
 
 // A view of its own making: the names and descriptions follow what code changes.

@@ -92,6 +92,7 @@ INSTANTIATE_TEST_SUITE_P(Captions, SpokenCaptions,
                                          CaptionCase{"Salt && Pepper:", "Salt & Pepper"},
                                          CaptionCase{"1% Sample Q Used: ", "1% Sample Q Used"},
                                          CaptionCase{"  CCE Q", "CCE Q"}, CaptionCase{"", ""},
+                                         CaptionCase{"Version 1.1.1\r\n", "Version 1.1.1"},
                                          CaptionCase{"&", ""}));
 
 }  // namespace
