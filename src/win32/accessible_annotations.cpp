@@ -1,59 +1,65 @@
 #include "win32/accessible_annotations.h"
 
 // After windows.h, which they need.
+#include <commctrl.h>
 #include <oleacc.h>
 
 #include "core/utf16_text.h"
+#include "win32/named_accessible.h"
 
 namespace quillbit {
+namespace {
+
+constexpr UINT_PTR kServerSubclass = 0x5142;
+
+LRESULT CALLBACK ServeAccessible(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                 UINT_PTR /*id*/, DWORD_PTR data) {
+  // The object id comes as a 32-bit value, whatever the width of lParam.
+  if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
+    const auto* annotations = reinterpret_cast<const AccessibleAnnotations*>(data);
+    if (const LRESULT served = annotations->Serve(window, wParam)) return served;
+  } else if (message == WM_NCDESTROY) {
+    ::RemoveWindowSubclass(window, ServeAccessible, kServerSubclass);
+  }
+  return ::DefSubclassProc(window, message, wParam, lParam);
+}
+
+}  // namespace
 
 AccessibleAnnotations::AccessibleAnnotations() {
-  // Each start is matched by an end, whatever apartment the thread already has.
-  const HRESULT started = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  comStarted_ = SUCCEEDED(started);
-  void* services = nullptr;
-  if (SUCCEEDED(::CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                   IID_IAccPropServices, &services)))
-    services_ = static_cast<IAccPropServices*>(services);
+  // Handing an object to a screen reader's process goes through COM; each start is matched by
+  // an end, whatever apartment the thread already has.
+  comStarted_ = SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
 }
 
 AccessibleAnnotations::~AccessibleAnnotations() {
-  if (services_ != nullptr) {
-    const MSAAPROPID props[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION};
-    for (const auto& [window, given] : given_) {
-      if (::IsWindow(window))
-        services_->ClearHwndProps(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, props, 2);
-    }
-    services_->Release();
+  for (const auto& [window, given] : given_) {
+    if (::IsWindow(window)) ::RemoveWindowSubclass(window, ServeAccessible, kServerSubclass);
   }
   if (comStarted_) ::CoUninitialize();
 }
 
-void AccessibleAnnotations::Annotate(HWND window, bool name, const std::string& text) {
+void AccessibleAnnotations::Give(HWND window, bool name, const std::string& text) {
   if (window == nullptr) return;
+  const bool known = given_.contains(window);
   Given& given = given_[window];
   std::string& kept = name ? given.name : given.description;
-  if (kept == text) return;
+  if (known && kept == text) return;
   kept = text;
-  if (services_ == nullptr) return;
-  const MSAAPROPID prop = name ? PROPID_ACC_NAME : PROPID_ACC_DESCRIPTION;
-  if (text.empty()) {
-    services_->ClearHwndProps(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, &prop, 1);
-  } else {
-    services_->SetHwndPropStr(window, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, prop,
-                              WideText(text).c_str());
-  }
+  if (!known)
+    ::SetWindowSubclass(window, ServeAccessible, kServerSubclass,
+                        reinterpret_cast<DWORD_PTR>(this));
   // A screen reader reading the control now hears the new text.
   ::NotifyWinEvent(name ? EVENT_OBJECT_NAMECHANGE : EVENT_OBJECT_DESCRIPTIONCHANGE, window,
                    OBJID_CLIENT, CHILDID_SELF);
 }
 
 void AccessibleAnnotations::SetName(HWND window, const std::string& name) {
-  Annotate(window, true, name);
+  Give(window, true, name);
 }
 
 void AccessibleAnnotations::SetDescription(HWND window, const std::string& description) {
-  Annotate(window, false, description);
+  Give(window, false, description);
 }
 
 std::string AccessibleAnnotations::Name(HWND window) const {
@@ -68,6 +74,21 @@ std::string AccessibleAnnotations::Description(HWND window) const {
 
 void AccessibleAnnotations::Forget() {
   given_.clear();
+}
+
+LRESULT AccessibleAnnotations::Serve(HWND window, WPARAM wParam) const {
+  const auto it = given_.find(window);
+  if (it == given_.end() || (it->second.name.empty() && it->second.description.empty())) return 0;
+  IAccessible* platforms = nullptr;
+  if (FAILED(::CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                         reinterpret_cast<void**>(&platforms))))
+    return 0;
+  IAccessible* named =
+      NewNamedAccessible(platforms, WideText(it->second.name), WideText(it->second.description));
+  platforms->Release();
+  const LRESULT served = ::LresultFromObject(__uuidof(IAccessible), wParam, named);
+  named->Release();
+  return served < 0 ? 0 : served;
 }
 
 }  // namespace quillbit

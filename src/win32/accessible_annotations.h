@@ -5,15 +5,14 @@
 #include <map>
 #include <string>
 
-struct IAccPropServices;
-
 namespace quillbit {
 
 // The names and descriptions screen readers give a form's controls where the platform's own rule
-// (the caption of the static text just before a control) does not find the right one: given to
-// the accessibility layer as annotations of the control's window (IAccPropServices), which
-// every MSAA and UI Automation client reads. Annotations live as long as this object or the
-// window, whichever goes first.
+// (the caption of the static text before a control, without its colon on Windows, with it on
+// Wine; a list's selected item) does not give the right one. Each such control answers a screen
+// reader's WM_GETOBJECT with the platform's own accessible object, its name and description
+// replaced: the documented way for a window to serve its accessible object, which every MSAA
+// client and UI Automation's MSAA proxy reads, on Windows and on Wine alike.
 class AccessibleAnnotations {
  public:
   AccessibleAnnotations();
@@ -21,25 +20,28 @@ class AccessibleAnnotations {
   AccessibleAnnotations(const AccessibleAnnotations&) = delete;
   AccessibleAnnotations& operator=(const AccessibleAnnotations&) = delete;
 
-  // An empty text takes the annotation away, so that the platform's own rule applies again.
+  // An empty text gives the platform's own back.
   void SetName(HWND window, const std::string& name);
   void SetDescription(HWND window, const std::string& description);
 
-  // What was given for the window, as the accessibility layer was told it.
+  // What was given for the window.
   std::string Name(HWND window) const;
   std::string Description(HWND window) const;
 
-  // The windows are gone; nothing of theirs is cleared any more.
+  // The windows are gone; nothing of theirs is touched any more.
   void Forget();
+
+  // The answer to a screen reader's WM_GETOBJECT for the window's client area; 0 for a window
+  // given nothing, which then answers as the platform does.
+  LRESULT Serve(HWND window, WPARAM wParam) const;
 
  private:
   struct Given {
     std::string name;
     std::string description;
   };
-  void Annotate(HWND window, bool name, const std::string& text);
+  void Give(HWND window, bool name, const std::string& text);
 
-  IAccPropServices* services_ = nullptr;
   bool comStarted_ = false;
   std::map<HWND, Given> given_;
 };
