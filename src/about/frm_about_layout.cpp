@@ -1,6 +1,7 @@
 #include "about/frm_about_layout.h"
 
 #include <string>
+#include <utility>
 
 namespace quillbit {
 namespace {
@@ -59,15 +60,16 @@ ControlDesign Button(const char* name, const char* text, Twips rect, int tab, bo
 std::vector<ControlDesign> FrmAboutLayout(std::string_view downloadAddress,
                                           std::string_view emailAddress) {
   std::vector<ControlDesign> c;
-  c.push_back({.name = "picIcon",
-               .kind = ControlKind::Picture,
-               .rect = {240, 240, 540, 540},
-               .tab = 1,
-               .back = kButtonFace,
-               .picture = std::string(kAboutIconPicture),
-               .autoSize = true,
-               // The icon takes the focus but has no caption to be named by.
-               .accessibleName = "Application icon"});
+  ControlDesign icon{.name = "picIcon",
+                     .kind = ControlKind::Picture,
+                     .rect = {240, 240, 540, 540},
+                     .tab = 1,
+                     .back = kButtonFace,
+                     .picture = std::string(kAboutIconPicture),
+                     .autoSize = true};
+  // The icon takes the focus but has no caption to be named by.
+  icon.accessibleName = "Application icon";
+  c.push_back(std::move(icon));
   c.push_back(Label("lblTitle", "Application Title", {1050, 240, 5805, 480}, 5, kBlack));
   c.push_back(Label("lblVersion", "Version", {1050, 780, 5925, 225}, 6, kWindowText));
   c.push_back(Label("lblDescription", "", {1050, 1125, 5925, 3450}, 3, kBlack));
