@@ -35,8 +35,12 @@ def labelled_by(node):
 
 
 def chosen_item(node):
-    """The item a list shows, where the list tells it: as its selected child, or as an item
-    that says it is selected. Empty when it does not."""
+    """The item a list shows, where the list tells it: as its text, as its selected child, or
+    as an item that says it is selected. Empty when it does not."""
+    try:
+        return node.queryText().getText(0, -1)
+    except Exception:  # no Text interface
+        pass
     for holder in [node] + [child for child in node if child is not None]:
         try:
             selection = holder.querySelection()
