@@ -127,7 +127,7 @@ void BM_CountPicturesOf96MiBStream(benchmark::State& state) {
   Measure(state, [&] {
     MemoryBuffer buffer(stream);
     std::istream in(&buffer);
-    const std::int64_t pictures = CountMpegPictures(in).pictures.value_or(-1);
+    const std::int64_t pictures = CountMpegPictures(in).frames.value_or(-1);
     if (pictures != 96 * 1024 * 1024 / 8000) std::abort();
     return pictures;
   });

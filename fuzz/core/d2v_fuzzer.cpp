@@ -48,8 +48,8 @@ void CheckPictures(const std::string& bytes) {
   std::istringstream in(bytes);
   const MpegPictureCount count = CountMpegPictures(in);
   Require(count.readable, "a string stream is readable");
-  if (count.pictures) {
-    Require(*count.pictures >= 0 && *count.pictures <= static_cast<std::int64_t>(bytes.size() / 4),
+  if (count.frames) {
+    Require(*count.frames >= 0 && *count.frames <= static_cast<std::int64_t>(bytes.size() / 4),
             "a picture takes four bytes at least");
   }
 }

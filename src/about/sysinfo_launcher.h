@@ -28,13 +28,19 @@ inline constexpr std::uint32_t kSysInfoKeyAccess = RegAccess::Read;
 inline constexpr std::uint32_t kKeyValueBufferSize = 1024;
 
 // System information programs a Linux desktop may have installed, in order of preference. Where
-// the registry holds no "PATH" value, the first of them that exists stands in for it.
+// the registry holds no "PATH" value, the first of them that exists stands in for it. Windows has
+// its own tool and the two lookups that find it, and reads a path such as /usr/bin/hardinfo as
+// one on the current drive: none there.
+#ifdef _WIN32
+inline constexpr std::array<std::string_view, 0> kInstalledSysInfoPrograms = {};
+#else
 inline constexpr std::array<std::string_view, 4> kInstalledSysInfoPrograms = {
     "/usr/bin/hardinfo2",
     "/usr/bin/hardinfo",
     "/usr/bin/kinfocenter",
     "/usr/bin/gnome-system-monitor",
 };
+#endif
 
 // A value that was read but cannot be trimmed: it reported a size of 0 (or more than the buffer).
 class KeyValueError : public std::runtime_error {

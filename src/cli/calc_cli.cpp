@@ -25,7 +25,8 @@ length, the value to give the encoder and the expected size of the MPEG-2 stream
 Input (each defaults to the value a freshly started window shows):
   --frames N            the movie's frame count
   --project FILE        frame count, format and Forced FILM from a DGIndex project (.d2v);
-                        --frames, --format, --film and --no-film override it
+                        --frames, --format, --film and --no-film override it; --format pal
+                        also clears its Forced FILM unless --film is given
   --format ntsc|pal     TV format (default ntsc)
   --film                Forced FILM: 23.9759 fps with NTSC, 20 with PAL (default: on with
                         NTSC, off with PAL, as a new window has it)

@@ -61,7 +61,7 @@ std::string ReportText(const CalcReport& report) {
     Line(out, WindowCaption(report.method, "Label5"), Plain(report.cceQ.value_or(0)));
     Line(out, "Sample share:", Plain(report.samplePercent.value_or(0)) + "%");
   } else {
-    Line(out, WindowCaption(report.method, "Label4"), Plain(report.cceMin) + " kbps");
+    Line(out, WindowCaption(report.method, "Label4"), Plain(report.cceMin.value_or(0)) + " kbps");
   }
   Line(out, "Estimated output size:", Plain(report.estimatedSize) + " " + report.unit);
   return out;
@@ -74,7 +74,7 @@ std::string ReportJson(const CalcReport& report) {
   json["method"] = report.method;
   json["length"] = report.length;
   json["video_bytes"] = Number(report.videoBytes);
-  json["cce_min"] = Number(report.cceMin);
+  json["cce_min"] = OptionalNumber(report.cceMin);
   json["cce_q"] = OptionalNumber(report.cceQ);
   json["sample_percent"] = OptionalNumber(report.samplePercent);
   json["bytes_m2v"] = Number(report.bytesM2v);

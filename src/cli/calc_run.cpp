@@ -52,8 +52,8 @@ std::string FailureText(const CalcInputs& in, const CalcResult& result) {
 
 std::vector<std::string> WarningsFor(const CalcReport& report) {
   std::vector<std::string> warnings;
-  if (report.method != kMethodBach && report.cceMin > kDvdVideoMaxKbps) {
-    warnings.push_back("the video bitrate of " + Plain(report.cceMin) + " kbit/s is above " +
+  if (report.cceMin && *report.cceMin > kDvdVideoMaxKbps) {
+    warnings.push_back("the video bitrate of " + Plain(*report.cceMin) + " kbit/s is above " +
                        Plain(kDvdVideoMaxKbps) + " kbit/s, the most DVD-Video allows for video");
   }
   if (report.bytesM2v > report.videoBytes) {
@@ -87,7 +87,8 @@ std::optional<CalcInputs> InputsFor(const CliOptions& options, std::string& erro
     project = std::move(read.project);
   }
   const bool pal = options.pal.value_or(project && project->pal);
-  const bool film = options.forcedFilm.value_or(project ? project->forcedFilm : !pal);
+  const bool palChosen = options.pal == true;
+  const bool film = options.forcedFilm.value_or(project ? project->forcedFilm && !palChosen : !pal);
   std::string frames;
   if (options.frames) {
     frames = Plain(*options.frames);
@@ -116,7 +117,7 @@ CalcOutcome RunCalc(const CliOptions& options) {
   if (!in) return {.report = std::nullopt, .exitStatus = 2, .error = error};
   if (in->txtFrames.empty()) {
     return {.report = std::nullopt,
-            .exitStatus = 1,
+            .exitStatus = 2,
             .error = "no frame count: give --frames N or --project FILE"};
   }
   const CalcResult result = calc(*in, CliLocale());
@@ -130,7 +131,7 @@ CalcOutcome RunCalc(const CliOptions& options) {
       .method = in->cmbCCESet,
       .length = LastWrite(result, CalcTarget::txtLength)->text,
       .videoBytes = *result.bytes_video,
-      .cceMin = bach ? 0 : NumberWritten(result, CalcTarget::txtCCEMin),
+      .cceMin = bach ? std::nullopt : std::optional(NumberWritten(result, CalcTarget::txtCCEMin)),
       .cceQ = bach ? std::optional(NumberWritten(result, CalcTarget::txtCCEQ)) : std::nullopt,
       .samplePercent = bach ? SharePercent(result) : std::nullopt,
       .bytesM2v = *result.bytes_m2v,

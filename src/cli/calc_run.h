@@ -16,8 +16,8 @@ struct CalcReport {
   std::string method;
   std::string length;  // "1h, 40m, 0s, 0f"
   double videoBytes = 0;
-  double cceMin = 0;           // the Single Pass minimum or the Multi-Pass average; 0 for Bach
-  std::optional<double> cceQ;  // Bach only
+  std::optional<double> cceMin;  // the Single Pass minimum or the Multi-Pass average; not Bach
+  std::optional<double> cceQ;    // Bach only
   std::optional<double> samplePercent;  // Bach only
   double bytesM2v = 0;
   double estimatedSize = 0;  // bytesM2v in unit
@@ -26,7 +26,7 @@ struct CalcReport {
 };
 
 // A report, or why there is none: exit status 2 for an input that cannot be used (an unreadable
-// project), 1 where the calculation itself fails.
+// project, no frame count at all), 1 where the calculation itself fails.
 struct CalcOutcome {
   std::optional<CalcReport> report;
   int exitStatus = 0;
@@ -38,7 +38,8 @@ struct CalcOutcome {
 double WindowFrameRate(bool pal, bool forcedFilm);
 
 // The window's inputs for the options: the project's frame count, format and Forced FILM unless
-// the options say otherwise; an NTSC start has Forced FILM checked, choosing PAL clears it.
+// the options say otherwise; an NTSC start has Forced FILM checked, choosing PAL clears it, and
+// so does choosing PAL for a project with Forced FILM, as the window's first switch to PAL does.
 std::optional<CalcInputs> InputsFor(const CliOptions& options, std::string& error);
 
 // Runs the window's calculation and checks the result as a DVD author would.

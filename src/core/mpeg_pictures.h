@@ -7,10 +7,11 @@
 
 namespace quillbit {
 
-// The pictures of an MPEG-1/2 video elementary stream (.m2v, .mpv), counted by their picture
-// start codes; none when the stream has no sequence header or could not be read.
+// The frames of an MPEG-1/2 video elementary stream (.m2v, .mpv), counted from its pictures: a
+// frame picture each, or a pair of field pictures; none when the stream has no sequence header
+// or could not be read.
 struct MpegPictureCount {
-  std::optional<std::int64_t> pictures;
+  std::optional<std::int64_t> frames;
   bool readable = true;  // false when the file could not be opened or read
 };
 

@@ -13,13 +13,16 @@ QAccessibleInterface* ListFactory(const QString& className, QObject* object) {
 }  // namespace
 
 ListAccessible::ListAccessible(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {
-  // A screen reader finds the item shown among the items of the drop-down as the selected one.
+  // A person's pick is told at once; a pick made by code, shown with the list's signals blocked,
+  // when a screen reader next looks at the items.
+  QObject::connect(list, &QComboBox::currentIndexChanged, list, [this] { SelectShownItem(); });
+}
+
+void ListAccessible::SelectShownItem() const {
   // The drop-down selects its current item itself each time it opens, so nothing shows this.
-  const auto select = [list](int index) {
-    list->view()->setCurrentIndex(list->model()->index(index, list->modelColumn()));
-  };
-  select(list->currentIndex());
-  QObject::connect(list, &QComboBox::currentIndexChanged, list, select);
+  QComboBox* list = List();
+  const QModelIndex shown = list->model()->index(list->currentIndex(), list->modelColumn());
+  if (list->view()->currentIndex() != shown) list->view()->setCurrentIndex(shown);
 }
 
 void ListAccessible::Install() {
@@ -56,7 +59,9 @@ int ListAccessible::childCount() const {
 }
 
 QAccessibleInterface* ListAccessible::child(int index) const {
-  return index == 0 ? QAccessible::queryAccessibleInterface(List()->view()) : nullptr;
+  if (index != 0) return nullptr;
+  SelectShownItem();
+  return QAccessible::queryAccessibleInterface(List()->view());
 }
 
 int ListAccessible::indexOfChild(const QAccessibleInterface* child) const {

@@ -17,7 +17,7 @@ class ListAccessible : public QAccessibleWidget {
 
   QString text(QAccessible::Text t) const override;
   QAccessible::State state() const override;
-  // The one child is the list of items that drops down.
+  // The one child is the list of items that drops down, the item shown selected.
   int childCount() const override;
   QAccessibleInterface* child(int index) const override;
   int indexOfChild(const QAccessibleInterface* child) const override;
@@ -27,6 +27,8 @@ class ListAccessible : public QAccessibleWidget {
 
  private:
   QComboBox* List() const;
+  // Among the items that drop down, the one the list shows is the selected one.
+  void SelectShownItem() const;
 };
 
 }  // namespace quillbit

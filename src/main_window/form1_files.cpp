@@ -128,12 +128,12 @@ void Form1::DropSample(std::string_view path) {
     ShowFileMessage(CannotReadText(path));
     return;
   }
-  if (!count.pictures) {
+  if (!count.frames) {
     ShowFileMessage(FileNameOf(path) + " is not an MPEG-2 video stream.");
     return;
   }
   ShowDroppedBytes(sizeFields_[kSample], size.bytes);
-  txtSampleFrame.SetText(std::to_string(*count.pictures));
+  txtSampleFrame.SetText(std::to_string(*count.frames));
 }
 
 void Form1::ShowFileMessage(const std::string& text) {

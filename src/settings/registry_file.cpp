@@ -9,155 +9,107 @@
 #include <cstring>
 #include <utility>
 
+#include "settings/kept_versions.h"
+#include "settings/posix_files.h"
+
 namespace quillbit {
 namespace {
 
 // Larger than any registry this program writes by far; a bigger file is not ours to parse.
-constexpr off_t kMaxFileSize = 16 * 1024 * 1024;
+constexpr std::size_t kMaxFileSize = 16 * 1024 * 1024;
+// What a file this program creates may be read and written by: its owner alone.
+constexpr mode_t kNewFileMode = 0600;
 
-std::string ParentFolder(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
+// The permissions the new version of `file` gets: those of the file it replaces, whatever the
+// person made them (stricter than ours, or wider on purpose), so that a save never widens them.
+mode_t ModeFor(const std::string& file) {
+  struct stat info {};
+  if (::stat(file.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return kNewFileMode;
+  return info.st_mode & 0777;
 }
 
-// Creates the folder and any missing folders above it, private to the user as XDG asks.
-bool EnsureFolder(const std::string& folder) {
-  for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
-    const std::string part = folder.substr(0, slash);
-    if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return false;
-    if (slash == std::string::npos) return true;
+// A new temporary file beside `file`. Under the lock one name is enough: only the holder writes
+// it, and a copy left by a killed writer is simply overwritten by the next. Without the lock each
+// writer takes a name of its own, so that two never write into one file.
+int CreateTemporary(const std::string& file, bool locked, std::string& temporary) {
+  temporary = file + ".new";
+  if (locked) {
+    return ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW,
+                  kNewFileMode);
   }
-}
-
-bool WriteAll(int fd, std::string_view text) {
-  while (!text.empty()) {
-    const ssize_t written = ::write(fd, text.data(), text.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    text.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
-}
-
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int get() const { return fd_; }
-  int release() { return std::exchange(fd_, -1); }
-
- private:
-  int fd_;
-};
-
-// Keeps the file as it is under another name, unless something already has that name: a copy
-// kept earlier stays as it is. A second name for the same file costs nothing and cannot tear;
-// where the file system has no such names, the bytes are copied.
-bool KeepOriginal(const std::string& path, const std::string& keep) {
-  if (::link(path.c_str(), keep.c_str()) == 0 || errno == EEXIST) return true;
-  const FileDescriptor in(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (in.get() < 0) return false;
-  FileDescriptor out(
-      ::open(keep.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600));
-  if (out.get() < 0) return errno == EEXIST;
-  bool copied = true;
-  char buffer[8192];
-  while (copied) {
-    const ssize_t got = ::read(in.get(), buffer, sizeof buffer);
-    if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) {
-      copied = got == 0;
-      break;
-    }
-    copied = WriteAll(out.get(), std::string_view(buffer, static_cast<std::size_t>(got)));
-  }
-  copied = copied && ::fsync(out.get()) == 0;
-  if (::close(out.release()) != 0 || !copied) {
-    ::unlink(keep.c_str());
-    return false;
-  }
-  return true;
+  temporary += ".XXXXXX";
+  return ::mkostemp(temporary.data(), O_CLOEXEC);
 }
 
 }  // namespace
 
-RegistryFile::RegistryFile(std::string path)
-    : path_(std::move(path)), folder_(ParentFolder(path_)) {}
+bool LockWholeFile(int fd) {
+  while (::flock(fd, LOCK_EX) != 0) {
+    if (errno != EINTR) return false;
+  }
+  return true;
+}
+
+RegistryFile::RegistryFile(std::string path, FileLock lock)
+    : path_(std::move(path)), folder_(ParentFolder(path_)), lock_(std::move(lock)) {}
 
 RegistryFile::~RegistryFile() = default;
 
-std::optional<RegistryDocument> RegistryFile::Load() const {
-  if (path_.empty()) return std::nullopt;
-  const FileDescriptor fd(::open(path_.c_str(), O_RDONLY | O_CLOEXEC));
-  if (fd.get() < 0) {
+std::string RegistryFile::BackupPath(std::int64_t number) const {
+  return KeptVersionName(path_ + ".bak", number);
+}
+
+std::optional<RegistryDocument> RegistryFile::Load(const std::string& file) {
+  if (file.empty()) return std::nullopt;
+  const std::optional<std::string> text = ReadRegularFile(file, kMaxFileSize);
+  if (!text) {
     if (errno == ENOENT) return RegistryDocument{};
     return std::nullopt;
   }
-  struct stat info {};
-  if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kMaxFileSize) {
-    return std::nullopt;
-  }
-  std::string text;
-  text.resize(static_cast<std::size_t>(info.st_size));
-  std::size_t done = 0;
-  while (true) {
-    if (done == text.size()) text.resize(done + 4096);
-    const ssize_t got = ::read(fd.get(), text.data() + done, text.size() - done);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      return std::nullopt;
-    }
-    if (got == 0) break;
-    done += static_cast<std::size_t>(got);
-    if (done > static_cast<std::size_t>(kMaxFileSize)) return std::nullopt;
-  }
-  text.resize(done);
-  return ParseRegistryText(text);
+  return ParseRegistryText(*text);
 }
 
-bool RegistryFile::Save(int folder, const RegistryDocument& document) const {
-  // One temporary name is enough: only the holder of the lock writes it, and a copy left by a
-  // killed writer is simply overwritten by the next.
-  const std::string temporary = path_ + ".new";
-  FileDescriptor fd(
-      ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0600));
+bool RegistryFile::Save(const std::string& file, const RegistryDocument& document, bool locked) {
+  std::string temporary;
+  FileDescriptor fd(CreateTemporary(file, locked, temporary));
   if (fd.get() < 0) return false;
-  const bool written = ::fchmod(fd.get(), 0600) == 0 &&
+  const bool written = ::fchmod(fd.get(), ModeFor(file)) == 0 &&
                        WriteAll(fd.get(), FormatRegistryText(document)) && ::fsync(fd.get()) == 0;
-  if (::close(fd.release()) != 0 || !written || ::rename(temporary.c_str(), path_.c_str()) != 0) {
+  if (::close(fd.release()) != 0 || !written || ::rename(temporary.c_str(), file.c_str()) != 0) {
     ::unlink(temporary.c_str());
     return false;
   }
   // The rename itself reaches the disk only with the folder.
-  ::fsync(folder);
+  SyncFolder(ParentFolder(file));
   return true;
 }
 
 long RegistryFile::Update(const std::function<long(RegistryDocument&, bool&)>& change) {
   if (path_.empty()) return RegStatus::AccessDenied;
-  // Without the lock (a folder that cannot be created or opened) a change cannot be written,
-  // but what needs no change still succeeds.
-  const FileDescriptor folder(
-      EnsureFolder(folder_) ? ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC) : -1);
-  const bool locked = folder.get() >= 0 && ::flock(folder.get(), LOCK_EX) == 0;
-  std::optional<RegistryDocument> document = Load();
+  // The lock is a file of its own, open for writing as NFS needs, and never removed: a program
+  // could hold the lock on a removed file while the next one locks a new file of that name.
+  const FileDescriptor lockFile(
+      EnsureFolder(folder_)
+          ? ::open(LockPath().c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, kNewFileMode)
+          : -1);
+  // Without a lock two programs saving at once may each write a whole file, the last one wins;
+  // the rename still never leaves a torn one. Refusing instead would lose every save.
+  const bool locked = lockFile.get() >= 0 && lock_ && lock_(lockFile.get());
+  // A link is written through: its target is the file read and replaced, in the target's folder.
+  const std::optional<std::string> file = FinalTarget(path_);
+  if (!file) return RegStatus::AccessDenied;
+  std::optional<RegistryDocument> document = Load(*file);
   // A file that exists but cannot be read is never replaced: that would lose what it holds.
   if (!document) return RegStatus::AccessDenied;
   bool changed = false;
   const long status = change(*document, changed);
   if (status != RegStatus::Success || !changed) return status;
-  if (!locked) return RegStatus::AccessDenied;
   // What the reader could not understand is kept as it was before the file is replaced; without
   // that copy the file is not replaced at all.
-  if (document->partlyRead && !KeepOriginal(path_, BackupPath())) return RegStatus::AccessDenied;
-  return Save(folder.get(), *document) ? RegStatus::Success : RegStatus::AccessDenied;
+  if (document->partlyRead && !KeepVersion(*file, BackupPath(), kMaxKeptVersions)) {
+    return RegStatus::AccessDenied;
+  }
+  return Save(*file, *document, locked) ? RegStatus::Success : RegStatus::AccessDenied;
 }
 
 std::optional<std::string> RegistryFile::KeyPath(RegHandle parent, std::string_view path) const {
@@ -205,7 +157,7 @@ long RegistryFile::OpenKeyEx(RegHandle hive, std::string_view path, std::uint32_
                              std::uint32_t /*access*/, RegHandle& key) {
   const std::optional<std::string> full = KeyPath(hive, path);
   if (!full) return RegStatus::InvalidHandle;
-  const std::optional<RegistryDocument> document = Load();
+  const std::optional<RegistryDocument> document = Load(path_);
   if (!document) return RegStatus::AccessDenied;
   const RegistryKey* found = document->Find(*full);
   if (found == nullptr) return RegStatus::FileNotFound;
@@ -238,7 +190,7 @@ long RegistryFile::QueryValueEx(RegHandle key, std::string_view name, std::uint3
                                 std::uint8_t* data, std::uint32_t& size) {
   const auto open = openKeys_.find(key);
   if (open == openKeys_.end()) return RegStatus::InvalidHandle;
-  const std::optional<RegistryDocument> document = Load();
+  const std::optional<RegistryDocument> document = Load(path_);
   if (!document) return RegStatus::AccessDenied;
   const RegistryKey* found = document->Find(open->second);
   const RegistryValue* value = found == nullptr ? nullptr : found->Find(name);
@@ -259,7 +211,7 @@ long RegistryFile::QueryValueEx(RegHandle key, std::string_view name, std::uint3
 long RegistryFile::EnumValue(RegHandle key, std::uint32_t index, std::string& name) {
   const auto open = openKeys_.find(key);
   if (open == openKeys_.end()) return RegStatus::InvalidHandle;
-  const std::optional<RegistryDocument> document = Load();
+  const std::optional<RegistryDocument> document = Load(path_);
   if (!document) return RegStatus::AccessDenied;
   const RegistryKey* found = document->Find(open->second);
   if (found == nullptr) return RegStatus::FileNotFound;

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -76,16 +77,22 @@ bool WindowsRegistry::PerUser(RegHandle hive, std::string_view path) const {
   return false;
 }
 
+bool WindowsRegistry::OfPerUserKey(RegHandle key) const {
+  return std::find(openPerUserKeys_.begin(), openPerUserKeys_.end(), key) != openPerUserKeys_.end();
+}
+
 long WindowsRegistry::CreateKeyEx(RegHandle hive, std::string_view path, std::uint32_t options,
                                   std::uint32_t access, RegHandle& key,
                                   std::uint32_t& disposition) {
-  const HKEY root = PerUser(hive, path) ? HKEY_CURRENT_USER : Platform(hive);
+  const bool perUser = PerUser(hive, path);
+  const HKEY root = perUser ? HKEY_CURRENT_USER : Platform(hive);
   HKEY opened = nullptr;
   DWORD how = 0;
   const LSTATUS status = ::RegCreateKeyExW(root, WideText(path).c_str(), 0, nullptr, options,
                                            access, nullptr, &opened, &how);
   if (status != ERROR_SUCCESS) return status;
   key = Port(opened);
+  if (perUser) openPerUserKeys_.push_back(key);
   disposition = how;
   return ERROR_SUCCESS;
 }
@@ -107,6 +114,7 @@ long WindowsRegistry::OpenKeyEx(RegHandle hive, std::string_view path, std::uint
   }
   if (status != ERROR_SUCCESS) return status;
   key = Port(opened);
+  if (perUser) openPerUserKeys_.push_back(key);
   return ERROR_SUCCESS;
 }
 
@@ -115,12 +123,12 @@ long WindowsRegistry::SetValueEx(RegHandle key, std::string_view name, std::uint
   if (data == nullptr && size > 0) return ERROR_INVALID_PARAMETER;
   const std::wstring wideName = WideText(name);
   if (type == RegType::Text) {
-    // Stored as exactly its characters, without a terminating NUL, as the models ask. The
-    // system's write stores one more character when the one just past the text is a NUL (Wine
-    // does; so may Windows), which would come back as part of the text: a character other than
-    // NUL follows it.
     std::wstring text = WideText(std::string_view(reinterpret_cast<const char*>(data), size));
+    if (OfPerUserKey(key)) text.push_back(L'\0');
     const auto bytes = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+    // Elsewhere stored as exactly its characters. The system's write stores one more character
+    // when the one just past the text is a NUL (Wine does; so may Windows), which would come
+    // back as part of the text: a character other than NUL follows it.
     text.push_back(L'\xFFFF');
     return ::RegSetValueExW(Platform(key), wideName.c_str(), 0, type,
                             reinterpret_cast<const BYTE*>(text.data()), bytes);
@@ -155,6 +163,7 @@ long WindowsRegistry::QueryValueEx(RegHandle key, std::string_view name, std::ui
   } while (status == ERROR_MORE_DATA);
   if (status != ERROR_SUCCESS) return status;
   wide.resize(storedSize / sizeof(wchar_t));
+  if (OfPerUserKey(key) && !wide.empty() && wide.back() == L'\0') wide.pop_back();
   const std::string text = Utf8Text(wide);
   type = storedType;
   const auto needed = static_cast<std::uint32_t>(text.size());
@@ -183,6 +192,7 @@ long WindowsRegistry::EnumValue(RegHandle key, std::uint32_t index, std::string&
 long WindowsRegistry::CloseKey(RegHandle key) {
   if (HiveName(key)) return ERROR_SUCCESS;
   if (key == 0) return ERROR_INVALID_HANDLE;
+  std::erase(openPerUserKeys_, key);
   return ::RegCloseKey(Platform(key));
 }
 

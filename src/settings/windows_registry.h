@@ -15,6 +15,10 @@ namespace quillbit {
 // exists, opening it reads what an earlier machine-wide installation left instead: the copy
 // that registry virtualisation kept for the user, else the machine-wide key itself (the 32-bit
 // view first, where a 32-bit program kept it).
+//
+// In those keys, which only this program reads, a text is stored with its terminating NUL, as
+// the registry's own tools write and expect it, and read without one terminating NUL, whoever
+// wrote it. Elsewhere a text is stored and read as exactly its characters.
 class WindowsRegistry : public RegistryPort {
  public:
   explicit WindowsRegistry(std::vector<std::string> perUserKeys);
@@ -33,8 +37,11 @@ class WindowsRegistry : public RegistryPort {
  private:
   // Whether the models' machine-wide `path` is one of the per-user keys or below one.
   bool PerUser(RegHandle hive, std::string_view path) const;
+  // Whether `key` is an open handle of a per-user key or of an earlier copy of one.
+  bool OfPerUserKey(RegHandle key) const;
 
   std::vector<std::string> perUserKeys_;
+  std::vector<RegHandle> openPerUserKeys_;
 };
 
 }  // namespace quillbit

@@ -44,6 +44,12 @@ void Win32MenuBar::Attach(HWND window) {
   if (bar_ != nullptr) ::SetMenu(window, bar_);
 }
 
+void Win32MenuBar::Detach() {
+  // Its handle may already name another menu.
+  if (window_ != nullptr) bar_ = nullptr;
+  window_ = nullptr;
+}
+
 HMENU Win32MenuBar::Build(std::string_view container, bool bar) const {
   const HMENU menu = bar ? ::CreateMenu() : ::CreatePopupMenu();
   if (menu == nullptr) return nullptr;

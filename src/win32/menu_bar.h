@@ -26,7 +26,8 @@ class Win32MenuBar {
   bool Present() const { return present_; }
   // Puts the bar on the window (which then owns it); none when there is no menu.
   void Attach(HWND window);
-  void Detach() { window_ = nullptr; }
+  // The window is gone, and the bar it held went with it.
+  void Detach();
 
   // Shows a change of a Menu control's property.
   void Show(const Control& control, Property property);

@@ -62,7 +62,10 @@ std::optional<std::string> Win32OpenFileDialog::ChooseFileToOpen(std::string_vie
   dialog.lpstrFile = file.data();
   dialog.nMaxFile = static_cast<DWORD>(file.size());
   dialog.lpstrTitle = caption.c_str();
-  dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
+  // The process's current folder stays where it was: one left on the chosen file's folder would
+  // keep a disc or USB stick from being ejected while the program runs.
+  dialog.Flags =
+      OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER | OFN_NOCHANGEDIR;
   if (!::GetOpenFileNameW(&dialog)) return std::nullopt;
   file.resize(std::wcslen(file.c_str()));
   return Utf8Text(file);

@@ -99,8 +99,8 @@ const Refusal kRefusals[] = {
      2,
      "quillbit-calc: 'movie.d2v': unexpected argument (see --help)\n"},
     {"SingleDashOption", {"-h"}, 2, "quillbit-calc: '-h': unexpected argument (see --help)\n"},
+    {"NoFrameCount", {}, 2, "quillbit-calc: no frame count: give --frames N or --project FILE\n"},
     // The calculation's failure path: status 1.
-    {"NoFrameCount", {}, 1, "quillbit-calc: no frame count: give --frames N or --project FILE\n"},
     {"FrameCountZero",
      {"--method", "multi-pass", "--format", "pal", "--frames", "0"},
      1,

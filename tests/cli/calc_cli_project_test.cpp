@@ -47,6 +47,18 @@ const ProjectCase kProjects[] = {
     {"FormatOverride", Project(VideoFlags(750), 0, "25000"), {"--format", "ntsc"}, 29.969875, 750},
     {"FilmOverride", Project(FilmFlags(1200), 1, "23976"), {"--no-film"}, 29.969875, 1200},
     {"FilmOnPal", Project(VideoFlags(750), 0, "25000"), {"--film"}, 20, 750},
+    // The window's first switch to PAL clears the project's Forced FILM.
+    {"PalClearsProjectFilm", Project(FilmFlags(1200), 1, "23976"), {"--format", "pal"}, 25, 1200},
+    {"PalKeepsFilmWhenAsked",
+     Project(FilmFlags(1200), 1, "23976"),
+     {"--format", "pal", "--film"},
+     20,
+     1200},
+    {"NtscKeepsProjectFilm",
+     Project(FilmFlags(1200), 1, "23976"),
+     {"--format", "ntsc"},
+     23.9759,
+     1200},
 };
 
 class FromProject : public testing::TestWithParam<ProjectCase> {};

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 
+#include "core/file_sizes.h"
 #include "tests/support/media_files.h"
 #include "tests/support/temp_folder.h"
 
@@ -221,6 +223,21 @@ TEST(D2vProjectFile, ReadsANonAsciiNameAndRefusesWhatCannotBeRead) {
   EXPECT_EQ(ReadD2vProjectFile(name).problem, D2vProblem::None);
   EXPECT_EQ(ReadD2vProjectFile(folder.File("missing.d2v")).problem, D2vProblem::CannotRead);
   EXPECT_EQ(ReadD2vProjectFile(folder.Path()).problem, D2vProblem::CannotRead);
+}
+
+TEST(D2vProjectFile, ReadsAProjectFromAPathPastTheOldLimitOf260Characters) {
+  TempFolder folder;
+  std::string deep = folder.Path();
+  while (deep.size() < 300) deep += "/" + std::string(40, 'd');
+  std::error_code error;
+  ASSERT_TRUE(std::filesystem::create_directories(PathFromUtf8(deep), error)) << error.message();
+  const std::string name = deep + "/film.d2v";
+  ASSERT_TRUE(WriteBytes(PathFromUtf8(name), kFilmText));
+  EXPECT_EQ(ReadD2vProjectFile(name).problem, D2vProblem::None);
+  // Removed from the deepest up: the folder's own removal could not reach this deep.
+  std::filesystem::remove(PathFromUtf8(name), error);
+  for (; deep.size() > folder.Path().size(); deep.resize(deep.rfind('/')))
+    std::filesystem::remove(PathFromUtf8(deep), error);
 }
 
 TEST(D2vProblemText, NamesTheFile) {

@@ -65,6 +65,48 @@ TEST_F(DroppedFiles, MayHaveNamesBeyondAscii) {
   EXPECT_EQ(FileNameOf(utf8Path), name);
 }
 
+TEST(ExtendedLengthPath, IsTheFormThatOpensAtAnyLength) {
+  const std::string deep(250, 'd');
+  const struct {
+    std::string path;
+    std::string extended;
+  } cases[] = {
+      {"C:\\movies\\film.d2v", "C:\\movies\\film.d2v"},
+      {"C:\\" + deep + "\\film.d2v", "\\\\?\\C:\\" + deep + "\\film.d2v"},
+      {"d:/" + deep + "/./x/../film.d2v", "\\\\?\\d:\\" + deep + "\\film.d2v"},
+      {"C:\\" + deep + "\\\\film.d2v\\", "\\\\?\\C:\\" + deep + "\\film.d2v"},
+      {"\\\\server\\share\\" + deep, "\\\\?\\UNC\\server\\share\\" + deep},
+      {"\\\\?\\C:\\" + deep, "\\\\?\\C:\\" + deep},
+      {"relative\\" + deep, "relative\\" + deep},
+      {"/home/" + deep, "/home/" + deep},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ExtendedLengthPath(c.path), c.extended) << c.path;
+}
+
+TEST_F(DroppedFiles, MayLieDeeperThanTheOldLimitOf260Characters) {
+  std::string deep = File("deep");
+  while (deep.size() < 300) deep += "/" + std::string(40, 'd');
+  std::error_code error;
+  ASSERT_TRUE(std::filesystem::create_directories(PathFromUtf8(deep), error)) << error.message();
+  ASSERT_TRUE(WriteBytes(PathFromUtf8(deep + "/track.ac3"), Ac3LikeBytes(4321)));
+  EXPECT_EQ(TotalSizeOf({deep + "/track.ac3"}).bytes, 4321u);
+  const DroppedSize folder = TotalSizeOf({deep});
+#ifdef _WIN32
+  // Windows' C runtime cannot list a folder that deep, and would list another instead.
+  EXPECT_EQ(folder.bytes, 0u);
+  EXPECT_EQ(folder.unreadable, deep);
+#else
+  EXPECT_EQ(folder.bytes, 4321u);
+  EXPECT_EQ(folder.unreadable, std::nullopt);
+#endif
+  const DroppedSize gone = TotalSizeOf({deep + "/gone.ac3"});
+  EXPECT_EQ(gone.unreadable, deep + "/gone.ac3");
+  // Removed from the deepest up: the folder's own removal could not reach this deep.
+  std::filesystem::remove(PathFromUtf8(deep + "/track.ac3"), error);
+  for (; deep.size() > File("").size(); deep.resize(deep.rfind('/')))
+    std::filesystem::remove(PathFromUtf8(deep), error);
+}
+
 TEST(FileNameOf, IsTheLastPartOfThePath) {
   EXPECT_EQ(FileNameOf("/movies/film.d2v"), "film.d2v");
   EXPECT_EQ(FileNameOf("film.d2v"), "film.d2v");

@@ -15,7 +15,7 @@ std::optional<std::int64_t> Count(const std::string& bytes) {
   std::istringstream in(bytes);
   const MpegPictureCount count = CountMpegPictures(in);
   EXPECT_TRUE(count.readable);
-  return count.pictures;
+  return count.frames;
 }
 
 TEST(CountMpegPictures, CountsThePictureStartCodes) {
@@ -34,6 +34,29 @@ TEST(CountMpegPictures, CountsStartCodesCutByTheReadChunksOnce) {
   ASSERT_GT(stream.size(), 3u * 64 * 1024);
   for (std::size_t shift = 0; shift <= 48; ++shift) {
     EXPECT_EQ(Count(std::string(shift, '\0') + stream), 6000) << shift;
+  }
+}
+
+TEST(CountMpegPictures, CountsAPairOfFieldPicturesAsOneFrame) {
+  EXPECT_EQ(Count(M2vFieldStream(1500)), 1500);
+  EXPECT_EQ(Count(M2vFieldStream(1)), 1);
+  EXPECT_EQ(Count(M2vFieldStream(2)), 2);
+  // A field whose second field never comes is still shown as a frame.
+  const std::string fifteen = M2vFieldStream(15);
+  const std::size_t lastSecondField = fifteen.rfind(std::string("\0\0\1\0", 4));
+  EXPECT_EQ(Count(fifteen.substr(0, lastSecondField)), 15);
+  // Cut off within its second field's picture header, the last frame is still one frame.
+  EXPECT_EQ(Count(fifteen.substr(0, lastSecondField + 6)), 15);
+  EXPECT_EQ(Count(M2vFieldStream(16) + M2vStream(3) + M2vFieldStream(16)), 35);
+}
+
+TEST(CountMpegPictures, ReadsPictureStructuresCutByTheReadChunks) {
+  // Pictures of 57 bytes or more: every shift up to 60 puts each byte of an extension, and of
+  // the start code before it, on a chunk's edge somewhere in the stream.
+  const std::string stream = M2vFieldStream(3000, 16);
+  ASSERT_GT(stream.size(), 4u * 64 * 1024);
+  for (std::size_t shift = 0; shift <= 60; ++shift) {
+    EXPECT_EQ(Count(std::string(shift, '\0') + stream), 3000) << shift;
   }
 }
 
@@ -65,11 +88,11 @@ TEST(CountMpegPictures, IsUnreadableWhenTheStreamFailsOrTheFileIsMissing) {
   std::istream in(&buffer);
   const MpegPictureCount failed = CountMpegPictures(in);
   EXPECT_FALSE(failed.readable);
-  EXPECT_EQ(failed.pictures, std::nullopt);
+  EXPECT_EQ(failed.frames, std::nullopt);
 
   TempFolder folder;
   ASSERT_TRUE(WriteBytes(folder.File("sample.m2v"), M2vStream(1500)));
-  EXPECT_EQ(CountMpegPicturesInFile(folder.File("sample.m2v")).pictures, 1500);
+  EXPECT_EQ(CountMpegPicturesInFile(folder.File("sample.m2v")).frames, 1500);
   EXPECT_FALSE(CountMpegPicturesInFile(folder.File("missing.m2v")).readable);
   EXPECT_FALSE(CountMpegPicturesInFile(folder.Path()).readable);
 }

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 
@@ -210,7 +211,8 @@ TEST_F(RegistryFileTest, EachChangeReplacesTheFileAndLeavesNoTemporaryBehind) {
        std::filesystem::directory_iterator(folder_.Path() + "/config/quillbit")) {
     names.push_back(entry.path().filename().string());
   }
-  EXPECT_EQ(names, std::vector<std::string>{"registry.reg"});
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"registry.reg", "registry.reg.lock"}));
 }
 
 TEST_F(RegistryFileTest, AValueDroppedByAnotherProgramComesBackWithItsKey) {
@@ -289,11 +291,13 @@ TEST_P(RegistryFileKeeps, WhatItCouldNotUnderstandBeforeTheFirstWrite) {
   EXPECT_FALSE(after.partlyRead) << ReadWholeFile(FilePath());
   ASSERT_NE(after.Find("HKEY_LOCAL_MACHINE\\SOFTWARE\\Tormelund\\Quillbit"), nullptr);
 
-  // An older copy still there is never replaced, whatever the file holds by then.
+  // An older copy still there is never replaced, whatever the file holds by then: the new
+  // version is kept beside it.
   WriteWholeFile(FilePath(), "damaged again\n");
   WriteWholeFile(registry.BackupPath(), "older copy");
   ASSERT_EQ(registry.SetValueEx(key, "chkFF", RegType::Text, Bytes("un"), 2), RegStatus::Success);
   EXPECT_EQ(ReadWholeFile(registry.BackupPath()), "older copy");
+  EXPECT_EQ(ReadWholeFile(registry.BackupPath(1)), "damaged again\n");
   registry.CloseKey(key);
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "about/sysinfo_launcher.h"
 #include "core/utf16_text.h"
 #include "settings/mdl_registry.h"
 #include "settings/registry_settings_store.h"
@@ -99,24 +100,37 @@ TEST_F(WindowsRegistryTest, TextsRoundTripExactlyInTheUsersOwnKey) {
             ERROR_SUCCESS);
   ::RegCloseKey(key);
   EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
-  EXPECT_EQ(size, 2 * sizeof(wchar_t)) << "two characters, no terminating NUL";
-  EXPECT_EQ(std::wstring(data, 2), L"ch");
+  EXPECT_EQ(size, 3 * sizeof(wchar_t)) << "two characters and the terminating NUL";
+  EXPECT_EQ(std::wstring(data, 3), std::wstring(L"ch\0", 3));
 }
 
 TEST_F(WindowsRegistryTest, ValuesOfOtherWritersAndTheKeysValueNames) {
   const DWORD five = 5;
   Leave(HKEY_CURRENT_USER, kSettings, L"dword", REG_DWORD, &five, sizeof five);
   Leave(HKEY_CURRENT_USER, kSettings, L"nul", REG_SZ, L"ch", 3 * sizeof(wchar_t));
+  Leave(HKEY_CURRENT_USER, kSettings, L"nuls", REG_SZ, L"ch\0", 4 * sizeof(wchar_t));
+  Leave(HKEY_CURRENT_USER, kSettings, L"bare", REG_SZ, L"chx", 2 * sizeof(wchar_t));
   Leave(HKEY_CURRENT_USER, kSettings, L"binary", REG_BINARY, "ch", 2);
   EXPECT_EQ(Read("dword"), SettingValue::Integer(5));
-  EXPECT_EQ(Read("nul"), SettingValue::Text(std::string("ch\0", 3)));
+  EXPECT_EQ(Read("nul"), SettingValue::Text("ch")) << "one terminating NUL is not the text's";
+  EXPECT_EQ(Read("nuls"), SettingValue::Text(std::string("ch\0", 3)));
+  EXPECT_EQ(Read("bare"), SettingValue::Text("ch"));
   EXPECT_EQ(Read("binary"), SettingValue::Missing());
   EXPECT_EQ(Read("never written"), SettingValue::Missing());
   // The registry keeps no order of its own among a key's values.
   std::vector<std::string> names =
       mdlRegistry::ReadRegValueNames(registry_, kSettingsHive, kSettingsKeyPath);
   std::sort(names.begin(), names.end());
-  EXPECT_EQ(names, (std::vector<std::string>{"binary", "dword", "nul"}));
+  EXPECT_EQ(names, (std::vector<std::string>{"bare", "binary", "dword", "nul", "nuls"}));
+}
+
+TEST_F(WindowsRegistryTest, KeysOfOtherProgramsKeepTheirTextsAsStored) {
+  // The system information lookup drops one terminating NUL itself, and only one.
+  const std::wstring tool = WideText(kSysInfoPathKey);
+  Leave(HKEY_LOCAL_MACHINE, tool, L"PATH", REG_SZ, L"C:\\x.exe\0", 10 * sizeof(wchar_t));
+  std::string path;
+  EXPECT_TRUE(GetKeyValue(registry_, Hive::LocalMachine, kSysInfoPathKey, "PATH", path));
+  EXPECT_EQ(path, std::string("C:\\x.exe\0", 9));
 }
 
 TEST_F(WindowsRegistryTest, AMissingKeyReadsMissingAndLosesWrites) {
@@ -139,10 +153,13 @@ void PrintTo(const EarlierCopy& copy, std::ostream* os) {
 }
 
 TEST_P(WindowsRegistryEarlier, IsReadUntilTheUsersOwnKeyIsWritten) {
-  // Five characters, with no NUL after them that the write could take in.
+  // Five characters, with no NUL after them that the write could take in; and a text with its
+  // terminating NUL, as the registry's own tools write one.
   const wchar_t frames[] = L"90000x";
   Leave(GetParam().root, GetParam().path, L"txtFrames", REG_SZ, frames, 5 * sizeof(wchar_t));
+  Leave(GetParam().root, GetParam().path, L"optFormat", REG_SZ, L"True", 5 * sizeof(wchar_t));
   EXPECT_EQ(Read("txtFrames"), SettingValue::Text("90000"));
+  EXPECT_EQ(Read("optFormat"), SettingValue::Text("True"));
   store_.CreateKey();
   store_.Write("chkFF", "un");
   EXPECT_EQ(Read("txtFrames"), SettingValue::Missing()) << "the user's own key wins once there";

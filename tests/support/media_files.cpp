@@ -38,6 +38,44 @@ void AppendStartCode(std::string& out, unsigned char code) {
   out += static_cast<char>(code);
 }
 
+// No picture coding extension: the picture is a frame, as in MPEG-1.
+constexpr std::uint8_t kNoStructure = 0;
+constexpr std::uint8_t kTopFieldPicture = 1;
+constexpr std::uint8_t kBottomFieldPicture = 2;
+constexpr std::uint8_t kFramePicture = 3;
+
+void AppendSequenceHeader(std::string& out) {
+  AppendStartCode(out, 0xB3);  // 720x480, 16:9, 29.97 fps
+  out += "\x2D\x01\xE0\x34\xFF\xFF\xE0\x18";
+  AppendStartCode(out, 0xB5);  // the sequence extension: main profile, main level, 4:2:0
+  out += "\x14\x8A\x11\x41\x11\x41";
+}
+
+void AppendPicture(std::string& out, std::int64_t index, std::uint8_t structure,
+                   std::size_t sliceBytes) {
+  AppendStartCode(out, 0x00);
+  out += "\x11\x17\xFF\xF8";
+  if (structure != kNoStructure) {
+    // Picture coding extension: f_codes 1, intra DC precision 8 bits, the picture structure,
+    // then the flags: a frame is progressive with its top field first, a field is neither.
+    AppendStartCode(out, 0xB5);
+    out += static_cast<char>(0x81);
+    out += static_cast<char>(0x11);
+    out += static_cast<char>(0x10 | structure);
+    out += structure == kFramePicture ? "\x88\x80" : std::string("\x08\x00", 2);
+  }
+  for (unsigned char slice = 1; slice <= 2; ++slice) {
+    AppendStartCode(out, slice);
+    AppendFiller(out, sliceBytes, static_cast<unsigned>(index) + slice);
+  }
+}
+
+void AppendGopHeaderAt(std::string& out, std::int64_t frame) {
+  if (frame % 15 != 0) return;
+  AppendStartCode(out, 0xB8);
+  out += "\x08\x40\x10\x40";
+}
+
 }  // namespace
 
 std::string D2vProjectText(const D2vDescription& project) {
@@ -85,20 +123,25 @@ std::vector<std::uint8_t> VideoFlags(std::int64_t pictures) {
 
 std::string M2vStream(std::int64_t pictures, std::size_t sliceBytes) {
   std::string out;
-  AppendStartCode(out, 0xB3);  // 720x480, 16:9, 29.97 fps
-  out += "\x2D\x01\xE0\x34\xFF\xFF\xE0\x18";
-  AppendStartCode(out, 0xB5);
-  out += "\x14\x8A\x11\x41\x11\x41";
+  AppendSequenceHeader(out);
   for (std::int64_t i = 0; i < pictures; ++i) {
+    AppendGopHeaderAt(out, i);
+    AppendPicture(out, i, kNoStructure, sliceBytes);
+  }
+  AppendStartCode(out, 0xB7);
+  return out;
+}
+
+std::string M2vFieldStream(std::int64_t frames, std::size_t sliceBytes) {
+  std::string out;
+  AppendSequenceHeader(out);
+  for (std::int64_t i = 0; i < frames; ++i) {
+    AppendGopHeaderAt(out, i);
     if (i % 15 == 0) {
-      AppendStartCode(out, 0xB8);
-      out += "\x08\x40\x10\x40";
-    }
-    AppendStartCode(out, 0x00);
-    out += "\x11\x17\xFF\xF8";
-    for (unsigned char slice = 1; slice <= 2; ++slice) {
-      AppendStartCode(out, slice);
-      AppendFiller(out, sliceBytes, static_cast<unsigned>(i) + slice);
+      AppendPicture(out, i, kFramePicture, sliceBytes);
+    } else {
+      AppendPicture(out, i, kTopFieldPicture, sliceBytes);
+      AppendPicture(out, i, kBottomFieldPicture, sliceBytes);
     }
   }
   AppendStartCode(out, 0xB7);

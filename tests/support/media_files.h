@@ -33,6 +33,10 @@ std::vector<std::uint8_t> VideoFlags(std::int64_t pictures);
 // An MPEG-2 video elementary stream: a sequence header, then GOPs of 15 pictures, each picture of
 // two slices of `sliceBytes` bytes that hold no start code, and the sequence end code.
 std::string M2vStream(std::int64_t pictures, std::size_t sliceBytes = 100);
+// The same as a field-coding encoder writes `frames` frames: each picture with its picture coding
+// extension, the first frame of each GOP one frame picture, every other frame two field pictures
+// (top, then bottom).
+std::string M2vFieldStream(std::int64_t frames, std::size_t sliceBytes = 100);
 
 // `size` bytes that start like an AC-3 audio frame.
 std::string Ac3LikeBytes(std::size_t size);

@@ -74,7 +74,8 @@ bool WriteAll(const std::filesystem::path& folder) {
          write("version99.d2v", D2vProjectText(version99)) &&
          write("rate15.d2v", D2vProjectText(rate15)) &&
          write("nopictures.d2v", D2vProjectText(none)) && write("sample.m2v", M2vStream(1500)) &&
-         write("track1.ac3", Ac3LikeBytes(123457)) && write("track2.ac3", Ac3LikeBytes(7654321)) &&
+         write("fields.m2v", M2vFieldStream(1500)) && write("track1.ac3", Ac3LikeBytes(123457)) &&
+         write("track2.ac3", Ac3LikeBytes(7654321)) &&
          write("subs/sub1.bmp", BitmapLikeBytes(11111)) &&
          write("subs/sub2.bmp", BitmapLikeBytes(22222)) &&
          write("subs/sub3.bmp", BitmapLikeBytes(33333)) &&

@@ -36,7 +36,7 @@ void ReportLine(const ScriptError& error) {
 
 const char* const kPlayerUsage =
     "usage: quillbit-scenario [--settings FILE] [--system-locale] [--qt-messages]\n"
-    "                         [--installed-sysinfo] [SCENARIO]\n"
+    "                         [--installed-sysinfo] [--user-registry] [SCENARIO]\n"
     "  SCENARIO  a scenario file; - or nothing reads standard input\n"
     "  --settings FILE  the registry file the program reads and writes (created if missing);\n"
     "                   without it a new empty one in a temporary folder, as on a first run\n"
@@ -44,7 +44,9 @@ const char* const kPlayerUsage =
     "  --qt-messages    show the toolkit's own warnings (the offscreen platform's, say)\n"
     "  --installed-sysinfo  let System Info fall back on a system information program of this\n"
     "                   machine; without it only the registry file names the tool, so that a\n"
-    "                   scenario plays the same on every machine\n";
+    "                   scenario plays the same on every machine\n"
+    "  --user-registry  (Windows) the settings key in this user's own registry, as the\n"
+    "                   registry editor imports and exports it, instead of a registry file\n";
 
 std::optional<PlayerOptions> ReadPlayerOptions(int argc, char** argv) {
   PlayerOptions options;
@@ -59,6 +61,8 @@ std::optional<PlayerOptions> ReadPlayerOptions(int argc, char** argv) {
       options.toolkitMessages = true;
     } else if (arg == "--installed-sysinfo") {
       options.installedSysInfo = true;
+    } else if (arg == "--user-registry") {
+      options.userRegistry = true;
     } else if ((arg.empty() || arg[0] != '-' || arg == "-") && !haveScenario) {
       options.scenario = arg;
       haveScenario = true;
@@ -66,6 +70,7 @@ std::optional<PlayerOptions> ReadPlayerOptions(int argc, char** argv) {
       return std::nullopt;
     }
   }
+  if (options.userRegistry && !options.settings.empty()) return std::nullopt;
   return options;
 }
 
@@ -87,19 +92,28 @@ int PlayerMain(int argc, char** argv, FrontEndMaker& maker) {
   }
 
   std::optional<TemporaryFolder> firstRun;
-  std::string settings = options->settings;
-  if (settings.empty()) {
-    if (firstRun.emplace().Path().empty()) {
-      std::fputs("quillbit-scenario: cannot make a temporary folder\n", stderr);
+  std::unique_ptr<ScenarioRegistry> registry;
+  if (options->userRegistry) {
+    registry = maker.OpenUserRegistry();
+    if (registry == nullptr) {
+      std::fputs("quillbit-scenario: no registry of this user to play on\n", stderr);
       return 1;
     }
-    settings = (firstRun->Path() / "registry.reg").string();
-  }
-  const std::unique_ptr<ScenarioRegistry> registry = maker.OpenRegistry(settings);
-  if (registry == nullptr) {
-    std::fprintf(stderr, "quillbit-scenario: cannot create the settings file %s\n",
-                 settings.c_str());
-    return 1;
+  } else {
+    std::string settings = options->settings;
+    if (settings.empty()) {
+      if (firstRun.emplace().Path().empty()) {
+        std::fputs("quillbit-scenario: cannot make a temporary folder\n", stderr);
+        return 1;
+      }
+      settings = (firstRun->Path() / "registry.reg").string();
+    }
+    registry = maker.OpenRegistry(settings);
+    if (registry == nullptr) {
+      std::fprintf(stderr, "quillbit-scenario: cannot create the settings file %s\n",
+                   settings.c_str());
+      return 1;
+    }
   }
   std::vector<std::string> installed;
   if (options->installedSysInfo)

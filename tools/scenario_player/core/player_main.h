@@ -17,6 +17,7 @@ struct PlayerOptions {
   bool systemLocale = false;      // the machine's number conventions instead of English (US)
   bool toolkitMessages = false;   // the toolkit's own warnings on stderr
   bool installedSysInfo = false;  // System Info may fall back on this machine's programs
+  bool userRegistry = false;      // the settings in this user's own registry, not in a file
 };
 
 // The options, or none when the command line is not understood.
@@ -31,6 +32,9 @@ class FrontEndMaker {
   // The settings the program runs against, kept in the registry file at `path` (created when
   // missing) in the way of the platform; null when that cannot be done.
   virtual std::unique_ptr<ScenarioRegistry> OpenRegistry(const std::string& path) = 0;
+  // The settings the program runs against in this user's own part of the platform's registry,
+  // where the platform's registry editor imports and exports them; null where there is none.
+  virtual std::unique_ptr<ScenarioRegistry> OpenUserRegistry() { return nullptr; }
   // Called once the scenario has been read; `registry` and what the maker makes live until the
   // scenario has been played. Null when the toolkit could not be set up.
   virtual std::unique_ptr<FrontEnd> Make(const PlayerOptions& options, ScenarioRegistry& registry,

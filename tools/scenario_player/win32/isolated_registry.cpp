@@ -79,8 +79,14 @@ std::unique_ptr<IsolatedRegistry> IsolatedRegistry::Open(const std::string& path
   std::string bytes;
   if (!ReadWhole(path, bytes)) return nullptr;
   std::unique_ptr<IsolatedRegistry> registry(new IsolatedRegistry(path, ParseRegistryText(bytes)));
-  if (!registry->Isolate()) return nullptr;
+  if (!registry->Isolate(true)) return nullptr;
   registry->Import();
+  return registry;
+}
+
+std::unique_ptr<IsolatedRegistry> IsolatedRegistry::OpenUsers() {
+  std::unique_ptr<IsolatedRegistry> registry(new IsolatedRegistry({}, RegistryDocument{}));
+  if (!registry->Isolate(false)) return nullptr;
   return registry;
 }
 
@@ -95,22 +101,25 @@ IsolatedRegistry::~IsolatedRegistry() {
   Restore();
 }
 
-// Both hives are mapped, for this process only, onto fresh keys that nothing else uses.
-bool IsolatedRegistry::Isolate() {
+// Both hives (or the machine's alone) are mapped, for this process only, onto fresh keys that
+// nothing else uses.
+bool IsolatedRegistry::Isolate(bool user) {
   tree_ = std::wstring(kTreeBase) + L"\\" + std::to_wstring(::GetCurrentProcessId());
   ::RegDeleteTreeW(HKEY_CURRENT_USER, tree_.c_str());
   const auto make = [this](const wchar_t* leaf, HKEY& key) {
     return ::RegCreateKeyExW(HKEY_CURRENT_USER, (tree_ + leaf).c_str(), 0, nullptr, 0,
                              KEY_ALL_ACCESS, nullptr, &key, nullptr) == ERROR_SUCCESS;
   };
-  if (!make(L"\\user", user_) || !make(L"\\machine", machine_)) return false;
-  isolated_ = ::RegOverridePredefKey(HKEY_CURRENT_USER, user_) == ERROR_SUCCESS &&
-              ::RegOverridePredefKey(HKEY_LOCAL_MACHINE, machine_) == ERROR_SUCCESS;
+  if ((user && !make(L"\\user", user_)) || !make(L"\\machine", machine_)) return false;
+  userMapped_ = user;
+  const bool machine = ::RegOverridePredefKey(HKEY_LOCAL_MACHINE, machine_) == ERROR_SUCCESS;
+  if (!user) return machine;
+  isolated_ = machine && ::RegOverridePredefKey(HKEY_CURRENT_USER, user_) == ERROR_SUCCESS;
   return isolated_;
 }
 
 void IsolatedRegistry::Restore() {
-  ::RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+  if (userMapped_) ::RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
   ::RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
   if (user_ != nullptr) ::RegCloseKey(user_);
   if (machine_ != nullptr) ::RegCloseKey(machine_);

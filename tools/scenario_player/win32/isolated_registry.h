@@ -24,6 +24,9 @@ class IsolatedRegistry : public ScenarioRegistry {
   // The file at `path`, created empty when missing; null when it cannot be created or read, or
   // the private tree cannot be made.
   static std::unique_ptr<IsolatedRegistry> Open(const std::string& path);
+  // No file: HKEY_CURRENT_USER is the user's own, where the registry editor imports and exports
+  // the settings key; only HKEY_LOCAL_MACHINE is mapped onto a fresh private key.
+  static std::unique_ptr<IsolatedRegistry> OpenUsers();
   ~IsolatedRegistry() override;
   IsolatedRegistry(const IsolatedRegistry&) = delete;
   IsolatedRegistry& operator=(const IsolatedRegistry&) = delete;
@@ -33,7 +36,7 @@ class IsolatedRegistry : public ScenarioRegistry {
 
  private:
   IsolatedRegistry(std::string path, RegistryDocument document);
-  bool Isolate();
+  bool Isolate(bool user);
   void Import();
   // The file's keys and the settings key with the values they hold now.
   RegistryDocument Export();
@@ -47,6 +50,7 @@ class IsolatedRegistry : public ScenarioRegistry {
   HKEY machine_ = nullptr;
   // Only a registry that was isolated is written back: the person's own is never read into it.
   bool isolated_ = false;
+  bool userMapped_ = false;
   WindowsRegistry registry_;
   RegistrySettingsStore store_;
 };

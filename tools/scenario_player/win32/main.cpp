@@ -1,4 +1,5 @@
-// quillbit-scenario.exe [--settings FILE] [--system-locale] [--qt-messages] [SCENARIO]: plays a
+// quillbit-scenario.exe [--settings FILE | --user-registry] [--system-locale] [--qt-messages]
+// [SCENARIO]: plays a
 // scenario of a person's actions on the real Win32 windows and prints every dump, as the player
 // of the Qt windows does elsewhere.
 #include <fcntl.h>
@@ -25,6 +26,9 @@ class Win32Maker : public quillbit::scenario::FrontEndMaker {
  public:
   std::unique_ptr<ScenarioRegistry> OpenRegistry(const std::string& path) override {
     return quillbit::scenario::IsolatedRegistry::Open(path);
+  }
+  std::unique_ptr<ScenarioRegistry> OpenUserRegistry() override {
+    return quillbit::scenario::IsolatedRegistry::OpenUsers();
   }
 
   // --qt-messages has nothing to show here: Windows' controls print no warnings.

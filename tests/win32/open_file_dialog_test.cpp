@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "settings/windows_text.h"
+#include "tests/support/temp_folder.h"
+#include "win32/win32_host.h"
+
+namespace quillbit {
+namespace {
+
+// The file dialog's name box (in either of its templates) and what a person types into it, one
+// entry after the other: the folder, which the dialog goes into, then the file's name there.
+constexpr int kNameBoxes[] = {0x47C, 0x480};
+std::vector<std::wstring> typed;
+std::size_t typedCount = 0;
+
+BOOL CALLBACK AnswerDialog(HWND window, LPARAM) {
+  wchar_t className[16] = {};
+  ::GetClassNameW(window, className, 16);
+  if (std::wstring(className) != L"#32770" || !::IsWindowVisible(window)) return TRUE;
+  if (typedCount == typed.size()) return FALSE;
+  for (const int box : kNameBoxes) ::SetDlgItemTextW(window, box, typed[typedCount].c_str());
+  ++typedCount;
+  ::PostMessageW(window, WM_COMMAND, IDOK, 0);
+  return FALSE;
+}
+
+// Fires in the dialog's own message loop.
+void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+  ::EnumThreadWindows(::GetCurrentThreadId(), AnswerDialog, 0);
+}
+
+std::wstring CurrentFolder() {
+  std::wstring folder(::GetCurrentDirectoryW(0, nullptr), L'\0');
+  folder.resize(::GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data()));
+  return folder;
+}
+
+TEST(Win32OpenFileDialog, LeavesTheCurrentFolderWhereItWas) {
+  TempFolder folder;
+  const std::filesystem::path file = std::filesystem::path(folder.Path()) / "film.d2v";
+  std::ofstream(file) << "DGIndexProjectFile16\n";
+  typed = {std::filesystem::path(folder.Path()).wstring(), L"film.d2v"};
+  const std::wstring before = CurrentFolder();
+
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 300, OnTimer);
+  const std::optional<std::string> chosen =
+      Win32OpenFileDialog().ChooseFileToOpen("Open Project", "DGIndex Project", "*.d2v");
+  ::KillTimer(nullptr, timer);
+
+  ASSERT_TRUE(chosen.has_value());
+  EXPECT_EQ(std::filesystem::path(WideText(*chosen)), file);
+  EXPECT_EQ(CurrentFolder(), before) << "so that the chosen file's drive can be ejected";
+}
+
+}  // namespace
+}  // namespace quillbit
