@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/windows_text.h"
+#include "core/utf16_text.h"
 #include "tests/support/temp_folder.h"
 #include "win32/win32_host.h"
 
