@@ -5,10 +5,13 @@ QUILLBIT_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export QUILLBIT_ROOT
 
 # Debian packages the build needs. The fuzz targets and the screenshot need clang and Xvfb; the
-# packaging tests the validators and lintian that distributions check packages with.
+# packaging tests the validators and lintian that distributions check packages with; the desktop
+# journeys a keyboard (xdotool), a window manager (openbox), a screen reader's view (AT-SPI over
+# D-Bus, read from Python) and ImageMagick for a picture of a journey that failed.
 QUILLBIT_PACKAGES=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev nlohmann-json3-dev clang libclang-rt-14-dev xvfb xauth
-  appstream desktop-file-utils shared-mime-info lintian)
+  appstream desktop-file-utils shared-mime-info lintian xdotool openbox at-spi2-core
+  python3-pyatspi dbus imagemagick)
 # The Windows build: MinGW-w64 with POSIX threads, GoogleTest's sources, Wine to run the tests,
 # NSIS for the installer.
 QUILLBIT_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix googletest wine wine64 nsis)
