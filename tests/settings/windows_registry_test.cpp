@@ -126,10 +126,11 @@ TEST_F(WindowsRegistryTest, ValuesOfOtherWritersAndTheKeysValueNames) {
 TEST_F(WindowsRegistryTest, KeysOfOtherProgramsKeepTheirTextsAsStored) {
   // Their readers decide what a terminating NUL means, so it reaches them as stored.
   constexpr std::string_view kOtherProgram = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+  // Two NULs stored: the explicit one and the literal's own.
   Leave(HKEY_LOCAL_MACHINE, WideText(kOtherProgram), L"PATH", REG_SZ, L"C:\\x.exe\0",
         10 * sizeof(wchar_t));
   EXPECT_EQ(mdlRegistry::ReadRegSetting(registry_, Hive::LocalMachine, kOtherProgram, "PATH"),
-            SettingValue::Text(std::string("C:\\x.exe\0", 9)));
+            SettingValue::Text(std::string("C:\\x.exe\0\0", 10)));
 }
 
 TEST_F(WindowsRegistryTest, AMissingKeyReadsMissingAndLosesWrites) {
