@@ -168,6 +168,7 @@ bool Win32FormWindow::PreTranslate(MSG& msg) {
   }
   // A handler may have closed the window and taken the control with it.
   if (hwnd_ != self) return true;
+  if (menuKeys_.Take(msg, self)) return true;
   return ::IsDialogMessageW(self, &msg) != FALSE;
 }
 

@@ -8,6 +8,7 @@
 #include "core/control_set.h"
 #include "core/form_frame.h"
 #include "win32/form_view.h"
+#include "win32/menu_keys.h"
 
 namespace quillbit {
 
@@ -94,6 +95,7 @@ class Win32FormWindow {
   std::unique_ptr<Win32FormView> view_;
   // The control that had the focus when the window was last active.
   HWND lastFocus_ = nullptr;
+  MenuKeys menuKeys_;
   bool unloaded_ = false;
   bool closing_ = false;
 };
