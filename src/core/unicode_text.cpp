@@ -5,7 +5,16 @@
 namespace quillbit {
 namespace {
 
-void AppendUtf8(std::string& out, std::uint32_t code) {
+bool IsHighSurrogate(std::uint32_t unit) {
+  return unit >= 0xD800 && unit <= 0xDBFF;
+}
+bool IsLowSurrogate(std::uint32_t unit) {
+  return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+}  // namespace
+
+void AppendUtf8(std::string& out, char32_t code) {
   if (code < 0x80) {
     out += static_cast<char>(code);
   } else if (code < 0x800) {
@@ -22,15 +31,6 @@ void AppendUtf8(std::string& out, std::uint32_t code) {
     out += static_cast<char>(0x80 | (code & 0x3F));
   }
 }
-
-bool IsHighSurrogate(std::uint32_t unit) {
-  return unit >= 0xD800 && unit <= 0xDBFF;
-}
-bool IsLowSurrogate(std::uint32_t unit) {
-  return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-
-}  // namespace
 
 bool ValidUtf8(std::string_view text) {
   std::size_t i = 0;

@@ -6,6 +6,9 @@
 
 namespace quillbit {
 
+// Appends the code point as UTF-8; the caller passes a scalar value (no surrogate).
+void AppendUtf8(std::string& out, char32_t code);
+
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
 bool ValidUtf8(std::string_view text);
 

@@ -2,6 +2,8 @@
 
 #include <type_traits>
 
+#include "core/unicode_text.h"
+
 namespace quillbit {
 namespace {
 
@@ -37,24 +39,6 @@ char32_t NextCodePoint(std::string_view text, std::size_t& i) {
   }
   if (code < min || code > 0x10FFFF || IsSurrogate(code)) return kReplacement;
   return code;
-}
-
-void AppendUtf8(std::string& out, char32_t code) {
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (code >> 18));
-    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
 }
 
 }  // namespace

@@ -137,6 +137,35 @@ class Display:
         self._xdotool("mousemove", "--sync", str(x), str(y), "click", "1")
 
 
+class Program:
+    """What both platforms' programs do alike; a backend gives `windows()`, `process` and
+    `exit_timeout`."""
+
+    process = None
+    exit_timeout = 20
+
+    def main(self):
+        for window in self.windows():
+            if window.title.startswith("Quillbit"):
+                return window
+        return None
+
+    def wait_exit(self):
+        try:
+            return self.process.wait(self.exit_timeout)
+        except subprocess.TimeoutExpired:
+            raise JourneyFailed(
+                f"the program still runs {self.exit_timeout} s after its window closed")
+
+    def stop(self):
+        if self.process is not None and self.process.poll() is None:
+            self.process.terminate()
+            try:
+                self.process.wait(10)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+
+
 def wait_for(read, check, what, timeout=10.0):
     """Reads until check(value) holds and returns the value; fails with the last one read."""
     deadline = time.monotonic() + timeout

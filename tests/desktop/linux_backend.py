@@ -9,7 +9,7 @@ import subprocess
 
 import pyatspi
 
-from desktop import Control, JourneyFailed, Window, require, wait_for
+from desktop import Control, Program, Window, require, wait_for
 
 ROLES = {
     "text": "text",
@@ -87,7 +87,7 @@ def read_tree(node, path, controls, texts):
             read_tree(child, key, controls, texts)
 
 
-class QtProgram:
+class QtProgram(Program):
     def __init__(self, display, options):
         require("openbox", "dbus-run-session")
         self.display = display
@@ -145,26 +145,6 @@ class QtProgram:
         except Exception:  # a window that closed while it was read: read again
             return []
         return windows
-
-    def main(self):
-        for window in self.windows():
-            if window.title.startswith("Quillbit"):
-                return window
-        return None
-
-    def wait_exit(self, timeout=20):
-        try:
-            return self.process.wait(timeout)
-        except subprocess.TimeoutExpired:
-            raise JourneyFailed(f"the program still runs {timeout} s after its window closed")
-
-    def stop(self):
-        if self.process is not None and self.process.poll() is None:
-            self.process.terminate()
-            try:
-                self.process.wait(10)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
 
     def close(self):
         self.stop()

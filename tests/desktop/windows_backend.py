@@ -9,7 +9,7 @@ import json
 import os
 import subprocess
 
-from desktop import Control, JourneyFailed, Window, require, wait_for
+from desktop import Control, JourneyFailed, Program, Window, require, wait_for
 
 DESKTOP = "quillbit"
 # The prefix's Wine starts every program in the one virtual desktop, as
@@ -66,7 +66,9 @@ def name_of(item, role):
     return as_name(item["label"])
 
 
-class WineProgram:
+class WineProgram(Program):
+    exit_timeout = 30
+
     def __init__(self, display, options):
         require("wine", "wineserver", "setarch", "timeout")
         self.display = display
@@ -139,26 +141,6 @@ class WineProgram:
                 if role == "label" and item["visible"] and item["text"]:
                     window.text = "\n".join(filter(None, (window.text, item["text"])))
         return order
-
-    def main(self):
-        for window in self.windows():
-            if window.title.startswith("Quillbit"):
-                return window
-        return None
-
-    def wait_exit(self, timeout=30):
-        try:
-            return self.process.wait(timeout)
-        except subprocess.TimeoutExpired:
-            raise JourneyFailed(f"the program still runs {timeout} s after its window closed")
-
-    def stop(self):
-        if self.process is not None and self.process.poll() is None:
-            self.process.terminate()
-            try:
-                self.process.wait(10)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
 
     def close(self):
         self.stop()
