@@ -88,6 +88,9 @@ class FrontEnd {
   // Every control of a shown window in the order of its model, as shown, and the title; none
   // when the window is not shown.
   virtual std::optional<WindowView> ReadWindow(WindowId window) const = 0;
+  // The control of a shown window that has the keyboard focus, as the toolkit reports it; none
+  // when no control has it (the focus on a window itself, or on no window of the program).
+  virtual std::optional<std::string> Focused() const = 0;
   // None before the first start.
   virtual std::optional<MainModelView> MainModel() const = 0;
   // Message boxes answered, targets handed to the desktop and programs started, so far.

@@ -247,6 +247,7 @@ void Player::Dump() {
   snapshot.opened = frontEnd_.Opened();
   snapshot.started = frontEnd_.Started();
   snapshot.store = registry_.ReadKey();
+  snapshot.focus = frontEnd_.Focused();
   const std::string line = DumpLine(snapshot);
   std::fwrite(line.data(), 1, line.size(), out_);
   std::fputc('\n', out_);

@@ -245,6 +245,18 @@ std::optional<WindowView> QtFrontEnd::ReadWindow(WindowId id) const {
   return scenario::ReadWindow(*window->widget, *window->view);
 }
 
+// The control whose widget, or a part of it, has the application's focus.
+std::optional<std::string> QtFrontEnd::Focused() const {
+  const QWidget* focus = QApplication::focusWidget();
+  if (focus == nullptr) return std::nullopt;
+  for (const WindowId id : {WindowId::Main, WindowId::About}) {
+    const std::optional<Window> window = WindowShown(id);
+    if (!window) continue;
+    if (const Control* control = window->view->ControlFor(focus)) return control->Name();
+  }
+  return std::nullopt;
+}
+
 std::optional<MainModelView> QtFrontEnd::MainModel() const {
   if (main_ == nullptr) return std::nullopt;
   return MainModelView{main_->Model().State(), main_->Model().CalcRuns()};

@@ -269,6 +269,22 @@ std::optional<WindowView> Win32FrontEnd::ReadWindow(WindowId id) const {
   return WindowView{.title = WindowText(window->hwnd), .controls = window->view->ShownControls()};
 }
 
+// The control whose window, or a window inside it, has this thread's keyboard focus, as the
+// system reports it to any process.
+std::optional<std::string> Win32FrontEnd::Focused() const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!::GetGUIThreadInfo(::GetCurrentThreadId(), &info) || info.hwndFocus == nullptr)
+    return std::nullopt;
+  for (const WindowId id : {WindowId::Main, WindowId::About}) {
+    const std::optional<Window> window = WindowShown(id);
+    if (!window || !::IsChild(window->hwnd, info.hwndFocus)) continue;
+    if (const quillbit::Control* control = window->view->ControlFor(info.hwndFocus))
+      return control->Name();
+  }
+  return std::nullopt;
+}
+
 std::optional<MainModelView> Win32FrontEnd::MainModel() const {
   if (main_ == nullptr) return std::nullopt;
   return MainModelView{main_->Model().State(), main_->Model().CalcRuns()};

@@ -51,6 +51,7 @@ class Win32FrontEnd : public FrontEnd {
   void Drop(std::string_view name, const std::vector<std::string>& paths) override;
   void AnswerFileDialog(std::string path) override { fileDialog_.Answer(std::move(path)); }
   std::optional<WindowView> ReadWindow(WindowId window) const override;
+  std::optional<std::string> Focused() const override;
   std::optional<MainModelView> MainModel() const override;
   std::vector<MessageView> Messages() const override { return messages_.Messages(); }
   std::vector<std::string> Opened() const override { return opener_.Targets(); }
