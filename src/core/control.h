@@ -84,6 +84,12 @@ struct ControlDesign {
   MousePointer pointer = MousePointer::Default;
   std::string picture;    // picture box: the image it shows, by a name the view resolves
   bool autoSize = false;  // picture box: sizes itself to its picture
+  // What a screen reader calls the control: the caption of the label `labelledBy` (followed when
+  // code rewrites it) with `nameSuffix` after it, or `accessibleName` where no label stands for
+  // it. Without either, the control's own caption names it.
+  std::string labelledBy;
+  std::string nameSuffix;
+  std::string accessibleName;
 };
 
 // The run-time properties a view shows; each change is reported with one of these.

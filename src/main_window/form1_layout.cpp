@@ -35,18 +35,20 @@ ControlDesign PlainLabel(const char* name, const char* text, Twips rect, int tab
           .back = kButtonFace};
 }
 
-ControlDesign Box(const char* name, const char* text, Twips rect, int tab) {
+// A box that the caption label `label` names.
+ControlDesign Box(const char* name, const char* text, Twips rect, int tab, const char* label) {
   return {.name = name,
           .kind = ControlKind::TextBox,
           .text = text,
           .rect = rect,
           .tab = tab,
-          .font = kBoxFont};
+          .font = kBoxFont,
+          .labelledBy = label};
 }
 
 // A read-only box that shows a result, on the dialog background.
 ControlDesign ResultBox(const char* name, const char* text, Twips rect, int tab,
-                        const char* container) {
+                        const char* container, const char* label) {
   return {.name = name,
           .kind = ControlKind::TextBox,
           .text = text,
@@ -55,17 +57,26 @@ ControlDesign ResultBox(const char* name, const char* text, Twips rect, int tab,
           .container = container,
           .font = kBoxFont,
           .readOnly = true,
-          .back = kButtonFace};
+          .back = kButtonFace,
+          .labelledBy = label};
 }
 
-ControlDesign List(const char* name, Twips rect, int tab, const char* tip,
-                   const char* container = "") {
+// A list that the caption label `label` names; a size row's unit list is "<caption> unit".
+ControlDesign List(const char* name, Twips rect, int tab, const char* tip, const char* label,
+                   const char* suffix, const char* container = "") {
   return {.name = name,
           .kind = ControlKind::List,
           .rect = rect,
           .tab = tab,
           .container = container,
-          .toolTip = tip};
+          .toolTip = tip,
+          .labelledBy = label,
+          .nameSuffix = suffix};
+}
+
+ControlDesign UnitList(const char* name, Twips rect, int tab, const char* tip, const char* label,
+                       const char* container = "") {
+  return List(name, rect, tab, tip, label, " unit", container);
 }
 
 std::vector<ControlDesign> Build() {
@@ -73,10 +84,10 @@ std::vector<ControlDesign> Build() {
   // Top of the window: the modifier indicator and the encoding method.
   c.push_back(PlainLabel("Label12", "", {5400, 0, 375, 255}, 20));
   c.push_back(CaptionLabel("Label8", "CCE Method:", {480, 120, 2505, 315}, 15));
-  c.push_back(List("cmbCCESet", {3120, 135, 2235, 315}, 22, ""));
+  c.push_back(List("cmbCCESet", {3120, 135, 2235, 315}, 22, "", "Label8", ""));
   // The movie.
   c.push_back(CaptionLabel("Label1", "Total frames in movie:", {480, 480, 2505, 315}, 0));
-  c.push_back(Box("txtFrames", "", {3120, 480, 2000, 360}, 1));
+  c.push_back(Box("txtFrames", "", {3120, 480, 2000, 360}, 1, "Label1"));
   c.push_back({.name = "Label2",
                .kind = ControlKind::Label,
                .text = "DVD2AVI:",
@@ -113,30 +124,31 @@ std::vector<ControlDesign> Build() {
                .tab = 5,
                .font = kBoxFont,
                .readOnly = true,
-               .back = kFpsGrey});
+               .back = kFpsGrey,
+               .accessibleName = "Frame rate (fps)"});
   c.push_back(PlainLabel("Label11", "fps", {5160, 915, 615, 255}, 18));
   // The sizes.
   c.push_back(CaptionLabel("Label9", "Audio file(s) total size:", {480, 1200, 2505, 315}, 16));
-  c.push_back(Box("txtAudio", "0", {3120, 1200, 2000, 360}, 6));
-  c.push_back(List("cmbAudio", {5160, 1200, 855, 315}, 7, kConvertTip));
+  c.push_back(Box("txtAudio", "0", {3120, 1200, 2000, 360}, 6, "Label9"));
+  c.push_back(UnitList("cmbAudio", {5160, 1200, 855, 315}, 7, kConvertTip, "Label9"));
   c.push_back(CaptionLabel("Label10", "Subtitle .bmp files size:", {480, 1560, 2505, 315}, 17));
-  c.push_back(Box("txtSub", "0", {3120, 1560, 2000, 360}, 8));
-  c.push_back(List("cmbSub", {5160, 1560, 855, 315}, 9, kConvertTip));
+  c.push_back(Box("txtSub", "0", {3120, 1560, 2000, 360}, 8, "Label10"));
+  c.push_back(UnitList("cmbSub", {5160, 1560, 855, 315}, 9, kConvertTip, "Label10"));
   c.push_back(CaptionLabel("Label6", "Cushion (authoring, etc):", {240, 1920, 2745, 315}, 14));
-  c.push_back(Box("txtCushion", "0", {3120, 1920, 2000, 360}, 10));
-  c.push_back(List("cmbCush", {5160, 1920, 855, 315}, 11, kConvertTip));
+  c.push_back(Box("txtCushion", "0", {3120, 1920, 2000, 360}, 10, "Label6"));
+  c.push_back(UnitList("cmbCush", {5160, 1920, 855, 315}, 11, kConvertTip, "Label6"));
   c.push_back(CaptionLabel("Label20", "Destination size:", {480, 2280, 2505, 315}, 19));
-  c.push_back(Box("txtDiskSpace", "0", {3120, 2280, 2000, 360}, 12));
-  c.push_back(List("cmbDest", {5160, 2280, 855, 315}, 13, kConvertTip));
+  c.push_back(Box("txtDiskSpace", "0", {3120, 2280, 2000, 360}, 12, "Label20"));
+  c.push_back(UnitList("cmbDest", {5160, 2280, 855, 315}, 13, kConvertTip, "Label20"));
   // The 1% sample.
   c.push_back(CaptionLabel("lblSampleFrame", "1% Sample # frames:", {480, 2640, 2505, 315}, 28));
-  c.push_back(Box("txtSampleFrame", "0", {3120, 2640, 2000, 360}, 27));
+  c.push_back(Box("txtSampleFrame", "0", {3120, 2640, 2000, 360}, 27, "lblSampleFrame"));
   c.push_back(PlainLabel("lblSampPerc", "", {5280, 2700, 975, 375}, 47));
   c.push_back(CaptionLabel("lblSampleQ", "1% Sample Q Used: ", {480, 3000, 2505, 315}, 24));
-  c.push_back(Box("txtSampleQ", "0", {3120, 3000, 2000, 360}, 23));
+  c.push_back(Box("txtSampleQ", "0", {3120, 3000, 2000, 360}, 23, "lblSampleQ"));
   c.push_back(CaptionLabel("lblSampleSize", "1% Sample Final Size:", {480, 3360, 2505, 315}, 26));
-  c.push_back(Box("txtSampleSize", "0", {3120, 3360, 2000, 360}, 25));
-  c.push_back(List("cmbSampleSize", {5160, 3360, 855, 315}, 29, kConvertTip));
+  c.push_back(Box("txtSampleSize", "0", {3120, 3360, 2000, 360}, 25, "lblSampleSize"));
+  c.push_back(UnitList("cmbSampleSize", {5160, 3360, 855, 315}, 29, kConvertTip, "lblSampleSize"));
   // The results.
   c.push_back({.name = "Frame1",
                .kind = ControlKind::Frame,
@@ -146,14 +158,14 @@ std::vector<ControlDesign> Build() {
                .font = kFrameFont,
                .back = kButtonFace});
   c.push_back(CaptionLabel("Label7", "CCE Quality:", {360, 240, 2505, 315}, 37, "Frame1"));
-  c.push_back(ResultBox("txtCCEQual", "5", {3000, 240, 2000, 360}, 31, "Frame1"));
+  c.push_back(ResultBox("txtCCEQual", "5", {3000, 240, 2000, 360}, 31, "Frame1", "Label7"));
   c.push_back(CaptionLabel("Label5", "CCE Q:", {360, 600, 2505, 315}, 38, "Frame1"));
-  c.push_back(ResultBox("txtCCEQ", "60", {3000, 600, 2000, 360}, 34, "Frame1"));
+  c.push_back(ResultBox("txtCCEQ", "60", {3000, 600, 2000, 360}, 34, "Frame1", "Label5"));
   c.push_back(CaptionLabel("Label3", "CCE Max:", {120, 960, 2745, 315}, 40, "Frame1"));
-  c.push_back(ResultBox("txtCCEMax", "8000", {3000, 960, 2000, 360}, 32, "Frame1"));
+  c.push_back(ResultBox("txtCCEMax", "8000", {3000, 960, 2000, 360}, 32, "Frame1", "Label3"));
   c.push_back(PlainLabel("Label14", "kbps", {5040, 1035, 375, 255}, 35, "Frame1"));
   c.push_back(CaptionLabel("Label4", "Recommended CCE Min:", {120, 1320, 2745, 315}, 39, "Frame1"));
-  ControlDesign min = ResultBox("txtCCEMin", "", {3000, 1320, 2000, 360}, 33, "Frame1");
+  ControlDesign min = ResultBox("txtCCEMin", "", {3000, 1320, 2000, 360}, 33, "Frame1", "Label4");
   min.font.bold = true;
   min.fore = kBlue;
   c.push_back(min);
@@ -167,11 +179,11 @@ std::vector<ControlDesign> Build() {
                .font = kFrameFont,
                .back = kButtonFace});
   c.push_back(CaptionLabel("Label15", "Movie Length:", {720, 240, 1785, 315}, 43, "Frame2"));
-  c.push_back(ResultBox("txtLength", "", {2640, 240, 2000, 360}, 42, "Frame2"));
+  c.push_back(ResultBox("txtLength", "", {2640, 240, 2000, 360}, 42, "Frame2", "Label15"));
   c.push_back(
       CaptionLabel("Label18", "Estimated output size:", {120, 600, 2385, 315}, 46, "Frame2"));
-  c.push_back(ResultBox("txtM2VSize", "", {2640, 600, 2000, 360}, 45, "Frame2"));
-  c.push_back(List("cmbM2VSize", {4680, 600, 855, 315}, 44, "", "Frame2"));
+  c.push_back(ResultBox("txtM2VSize", "", {2640, 600, 2000, 360}, 45, "Frame2", "Label18"));
+  c.push_back(UnitList("cmbM2VSize", {4680, 600, 855, 315}, 44, "", "Label18", "Frame2"));
   // The menu.
   c.push_back({.name = "mnuFile", .kind = ControlKind::Menu, .text = "File"});
   c.push_back({.name = "mnuOpen",

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <utility>
 
+#include "core/utf16_text.h"
 #include "settings/registry_text.h"
-#include "settings/windows_text.h"
 
 namespace quillbit {
 namespace {

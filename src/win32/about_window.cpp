@@ -12,7 +12,7 @@ constexpr DWORD kDialogFrameEx = WS_EX_DLGMODALFRAME;
 }  // namespace
 
 Win32AboutWindow::Win32AboutWindow(HINSTANCE instance, OpenWindows& windows, const AppInfo& app,
-                                   const AboutLinks& links, const AboutWindowServices& services,
+                                   const AboutLinks& links, const AboutServices& services,
                                    std::vector<std::string> installedSysInfo,
                                    std::function<void()> closed)
     // Messages are modal to the window once it is on screen.
@@ -57,7 +57,7 @@ void Win32AboutWindow::WindowUnloaded() {
 }
 
 Win32AboutWindowFactory::Win32AboutWindowFactory(HINSTANCE instance, OpenWindows& windows,
-                                                 AppInfo app, AboutWindowServices services,
+                                                 AppInfo app, AboutServices services,
                                                  AboutLinks links,
                                                  std::vector<std::string> installedSysInfo)
     : instance_(instance),

@@ -16,7 +16,7 @@ namespace quillbit {
 
 // What every About window of a run shares: the registry it looks the system information tool up
 // in, and the desktop's services for the links and the start.
-struct AboutWindowServices {
+struct AboutServices {
   RegistryPort& registry;
   OpenTargetPort& open;
   FileExistsPort& files;
@@ -30,7 +30,7 @@ class Win32AboutWindow : public AboutWindow, public AboutWindowHost {
  public:
   // `closed` is called once, when the window has been closed by any means.
   Win32AboutWindow(HINSTANCE instance, OpenWindows& windows, const AppInfo& app,
-                   const AboutLinks& links, const AboutWindowServices& services,
+                   const AboutLinks& links, const AboutServices& services,
                    std::vector<std::string> installedSysInfo, std::function<void()> closed);
 
   void Show() override;
@@ -53,7 +53,7 @@ class Win32AboutWindow : public AboutWindow, public AboutWindowHost {
 class Win32AboutWindowFactory : public AboutWindowFactory {
  public:
   Win32AboutWindowFactory(HINSTANCE instance, OpenWindows& windows, AppInfo app,
-                          AboutWindowServices services, AboutLinks links = {},
+                          AboutServices services, AboutLinks links = {},
                           std::vector<std::string> installedSysInfo = {
                               kInstalledSysInfoPrograms.begin(), kInstalledSysInfoPrograms.end()});
 
@@ -63,7 +63,7 @@ class Win32AboutWindowFactory : public AboutWindowFactory {
   HINSTANCE instance_;
   OpenWindows& windows_;
   AppInfo app_;
-  AboutWindowServices services_;
+  AboutServices services_;
   AboutLinks links_;
   std::vector<std::string> installedSysInfo_;
 };

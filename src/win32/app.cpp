@@ -58,8 +58,7 @@ int RunApplication(HINSTANCE instance, int showCommand, bool quitWhenShown,
   OpenWindows windows;
   Win32AboutWindowFactory aboutWindows(
       instance, windows, AppInfo{},
-      AboutWindowServices{
-          .registry = registry, .open = opener, .files = files, .programs = programs});
+      AboutServices{.registry = registry, .open = opener, .files = files, .programs = programs});
   AboutWindowSlot about(aboutWindows);
   Win32MainWindow window(instance, windows, UserNumberLocale(), AppInfo{}, settings, &about);
   if (window.Handle() == nullptr) return 1;

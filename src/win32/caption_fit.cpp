@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "settings/windows_text.h"
+#include "core/utf16_text.h"
 
 namespace quillbit {
 namespace {

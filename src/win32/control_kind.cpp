@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "settings/windows_text.h"
+#include "core/utf16_text.h"
 #include "win32/gdi_cache.h"
 
 namespace quillbit {
@@ -80,19 +80,19 @@ void SetWindowTextIfNew(HWND window, const std::string& text) {
   if (WindowText(window) != text) ::SetWindowTextW(window, WideText(text).c_str());
 }
 
-PixelRect WinControlKind::Place(const WinBinding& b, int dpi) const {
+PixelRect WinControlKind::Place(const Binding& b, int dpi) const {
   return TwipsToPixelRect(b.control->Design().rect, b.originLeft, b.originTop, dpi);
 }
 
-void WinControlKind::ShowText(const WinBinding& b) const {
+void WinControlKind::ShowText(const Binding& b) const {
   SetWindowTextIfNew(b.window, b.control->Text());
 }
 
-std::string WinControlKind::ShownText(const WinBinding& b) const {
+std::string WinControlKind::ShownText(const Binding& b) const {
   return WindowText(b.window);
 }
 
-ShownControl WinControlKind::Read(const WinBinding& b) const {
+ShownControl WinControlKind::Read(const Binding& b) const {
   ShownControl shown;
   shown.name = b.control->Name();
   if (b.window == nullptr) return shown;
@@ -106,11 +106,11 @@ ShownControl WinControlKind::Read(const WinBinding& b) const {
   return shown;
 }
 
-void WinControlKind::FillInside(const WinBinding& b) {
+void WinControlKind::FillInside(const Binding& b) {
   ::SetWindowSubclass(b.window, FillProc, kFillSubclassId, 0);
 }
 
-void WinControlKind::PassClicks(const WinBinding& b) {
+void WinControlKind::PassClicks(const Binding& b) {
   ::SetWindowSubclass(b.window, ClickProc, kClickSubclassId,
                       reinterpret_cast<DWORD_PTR>(b.control));
 }

@@ -11,7 +11,7 @@
 namespace quillbit {
 
 // One control and the window that shows it.
-struct WinBinding {
+struct Binding {
   Control* control = nullptr;
   HWND window = nullptr;  // none once the window is gone
   int id = 0;             // the id its notifications (WM_COMMAND) carry
@@ -36,47 +36,47 @@ class WinControlKind {
   // Whether a person can move the focus to it (with a place in the tab order).
   virtual bool TakesFocus(const ControlDesign& design) const = 0;
   // Once the window exists: its limits, and the clicks it passes on.
-  virtual void Prepare(WinBinding& /*b*/) const {}
+  virtual void Prepare(Binding& /*b*/) const {}
 
   // Where the window goes in the client area at `dpi`.
-  virtual PixelRect Place(const WinBinding& b, int dpi) const;
+  virtual PixelRect Place(const Binding& b, int dpi) const;
   // Images made for the resolution, after the window has been placed.
-  virtual void Rescale(WinBinding& /*b*/, HINSTANCE /*instance*/, int /*dpi*/) const {}
+  virtual void Rescale(Binding& /*b*/, HINSTANCE /*instance*/, int /*dpi*/) const {}
 
   // The width a caption has in the window at `dpi`, for narrowing a stand-in font that runs
   // too wide; 0 for a kind whose text is not fitted. `CaptionFormat` tells how the caption is
   // read (DrawText's DT_NOPREFIX where an ampersand is a plain character).
-  virtual int CaptionRoom(const WinBinding& /*b*/, int /*dpi*/) const { return 0; }
+  virtual int CaptionRoom(const Binding& /*b*/, int /*dpi*/) const { return 0; }
   virtual UINT CaptionFormat() const { return 0; }
 
   // Each shows the model's property, only when the window does not already show it (so that a
   // person's typing keeps its caret). The view keeps the window's notifications from coming
   // back to the model meanwhile.
-  virtual void ShowText(const WinBinding& b) const;
-  virtual void ShowItems(const WinBinding& /*b*/) const {}
-  virtual void ShowValue(const WinBinding& /*b*/) const {}
+  virtual void ShowText(const Binding& b) const;
+  virtual void ShowItems(const Binding& /*b*/) const {}
+  virtual void ShowValue(const Binding& /*b*/) const {}
 
   // A notification code from the window (WM_COMMAND): a person's action, passed on.
-  virtual void Notify(const WinBinding& /*b*/, int /*code*/) const {}
+  virtual void Notify(const Binding& /*b*/, int /*code*/) const {}
   // Owner-drawn windows draw themselves.
-  virtual bool Draw(const WinBinding& /*b*/, const DRAWITEMSTRUCT& /*item*/) const { return false; }
+  virtual bool Draw(const Binding& /*b*/, const DRAWITEMSTRUCT& /*item*/) const { return false; }
 
   // What the window shows now, never what the model holds.
-  ShownControl Read(const WinBinding& b) const;
+  ShownControl Read(const Binding& b) const;
 
  protected:
   ~WinControlKind() = default;
 
   // The text or caption a person reads on it.
-  virtual std::string ShownText(const WinBinding& b) const;
+  virtual std::string ShownText(const Binding& b) const;
   // The fields only this kind has (read-only, value, selected, items).
-  virtual void ReadOwn(const WinBinding& /*b*/, ShownControl& /*shown*/) const {}
+  virtual void ReadOwn(const Binding& /*b*/, ShownControl& /*shown*/) const {}
 
   // Makes a press and release of the left button on the window the control's click; the window
   // is hit by the mouse even where it draws nothing (a frame's inside).
-  static void PassClicks(const WinBinding& b);
+  static void PassClicks(const Binding& b);
   // Paints the window's inside in its background colour first (a frame draws only its edge).
-  static void FillInside(const WinBinding& b);
+  static void FillInside(const Binding& b);
 };
 
 // The unit for one kind of control; null for a menu item, which the menu bar shows.

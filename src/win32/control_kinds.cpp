@@ -3,7 +3,7 @@
 
 #include <windowsx.h>
 
-#include "settings/windows_text.h"
+#include "core/utf16_text.h"
 #include "win32/control_kind.h"
 
 namespace quillbit {
@@ -42,8 +42,8 @@ class LabelKind final : public WinControlKind {
     return StaticAlign(design.align) | SS_NOPREFIX | SS_NOTIFY;
   }
   bool TakesFocus(const ControlDesign&) const override { return false; }
-  void Prepare(WinBinding& b) const override { PassClicks(b); }
-  int CaptionRoom(const WinBinding& b, int dpi) const override { return Place(b, dpi).width; }
+  void Prepare(Binding& b) const override { PassClicks(b); }
+  int CaptionRoom(const Binding& b, int dpi) const override { return Place(b, dpi).width; }
   UINT CaptionFormat() const override { return DT_NOPREFIX; }
 };
 
@@ -57,13 +57,13 @@ class TextBoxKind final : public WinControlKind {
   }
   DWORD ExStyle(const ControlDesign&) const override { return WS_EX_CLIENTEDGE; }
   bool TakesFocus(const ControlDesign&) const override { return true; }
-  void Prepare(WinBinding& b) const override { ::SendMessageW(b.window, EM_SETLIMITTEXT, 0, 0); }
-  void Notify(const WinBinding& b, int code) const override {
+  void Prepare(Binding& b) const override { ::SendMessageW(b.window, EM_SETLIMITTEXT, 0, 0); }
+  void Notify(const Binding& b, int code) const override {
     if (code == EN_CHANGE) b.control->SetText(WindowText(b.window));
   }
 
  protected:
-  void ReadOwn(const WinBinding& b, ShownControl& shown) const override {
+  void ReadOwn(const Binding& b, ShownControl& shown) const override {
     shown.readOnly = (::GetWindowLongPtrW(b.window, GWL_STYLE) & ES_READONLY) != 0;
   }
 };
@@ -94,15 +94,15 @@ class ListKind final : public WinControlKind {
   bool TakesFocus(const ControlDesign&) const override { return true; }
 
   // The window's height includes the part it drops down; the closed part follows the font.
-  PixelRect Place(const WinBinding& b, int dpi) const override {
+  PixelRect Place(const Binding& b, int dpi) const override {
     PixelRect rect = WinControlKind::Place(b, dpi);
     rect.height += kDroppedItems * ScaleFromDesignDpi(16, dpi);
     return rect;
   }
 
-  void ShowText(const WinBinding&) const override {}  // the selected item is its text
+  void ShowText(const Binding&) const override {}  // the selected item is its text
 
-  void ShowItems(const WinBinding& b) const override {
+  void ShowItems(const Binding& b) const override {
     const std::vector<std::string>& items = b.control->Items();
     const int count = ItemCount(b.window);
     int same = 0;
@@ -123,16 +123,16 @@ class ListKind final : public WinControlKind {
     if (ComboBox_GetCurSel(b.window) != index) ComboBox_SetCurSel(b.window, index);
   }
 
-  void Notify(const WinBinding& b, int code) const override {
+  void Notify(const Binding& b, int code) const override {
     if (code == CBN_SELCHANGE) b.control->SetListIndex(ComboBox_GetCurSel(b.window));
   }
 
  protected:
-  std::string ShownText(const WinBinding& b) const override {
+  std::string ShownText(const Binding& b) const override {
     const int index = ComboBox_GetCurSel(b.window);
     return index >= 0 ? ItemText(b.window, index) : std::string();
   }
-  void ReadOwn(const WinBinding& b, ShownControl& shown) const override {
+  void ReadOwn(const Binding& b, ShownControl& shown) const override {
     std::vector<std::string> items;
     for (int i = 0, count = ItemCount(b.window); i < count; ++i)
       items.push_back(ItemText(b.window, i));

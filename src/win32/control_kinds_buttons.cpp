@@ -11,7 +11,7 @@ constexpr int kMarkAndGap = 13 + 6;
 constexpr int kFrameCorners = 16;
 constexpr int kButtonEdges = 8;
 
-int RoomBeside(const WinControlKind& kind, const WinBinding& b, int dpi, int taken) {
+int RoomBeside(const WinControlKind& kind, const Binding& b, int dpi, int taken) {
   return kind.Place(b, dpi).width - ScaleFromDesignDpi(taken, dpi);
 }
 
@@ -25,23 +25,23 @@ class OptionKind final : public WinControlKind {
   const wchar_t* WindowClass() const override { return L"BUTTON"; }
   DWORD Style(const ControlDesign&) const override { return BS_AUTORADIOBUTTON; }
   bool TakesFocus(const ControlDesign&) const override { return true; }
-  int CaptionRoom(const WinBinding& b, int dpi) const override {
+  int CaptionRoom(const Binding& b, int dpi) const override {
     return RoomBeside(*this, b, dpi, kMarkAndGap);
   }
 
-  void ShowValue(const WinBinding& b) const override {
+  void ShowValue(const Binding& b) const override {
     const bool on = b.control->Value() != 0;
     if (Checked(b.window) != on)
       ::SendMessageW(b.window, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
   }
 
   // A click, or an arrow key within the group, selects it.
-  void Notify(const WinBinding& b, int code) const override {
+  void Notify(const Binding& b, int code) const override {
     if (code == BN_CLICKED && Checked(b.window)) b.control->SetValue(1);
   }
 
  protected:
-  void ReadOwn(const WinBinding& b, ShownControl& shown) const override {
+  void ReadOwn(const Binding& b, ShownControl& shown) const override {
     shown.selected = Checked(b.window);
   }
 };
@@ -63,11 +63,11 @@ class CheckBoxKind final : public WinControlKind {
   const wchar_t* WindowClass() const override { return L"BUTTON"; }
   DWORD Style(const ControlDesign&) const override { return BS_AUTOCHECKBOX; }
   bool TakesFocus(const ControlDesign&) const override { return true; }
-  int CaptionRoom(const WinBinding& b, int dpi) const override {
+  int CaptionRoom(const Binding& b, int dpi) const override {
     return RoomBeside(*this, b, dpi, kMarkAndGap);
   }
 
-  void ShowValue(const WinBinding& b) const override {
+  void ShowValue(const Binding& b) const override {
     const int value = b.control->Value();
     if (CheckValue(b.window) == value) return;
     // Only a three-state box can show the greyed check.
@@ -78,12 +78,12 @@ class CheckBoxKind final : public WinControlKind {
     ::SendMessageW(b.window, BM_SETCHECK, state, 0);
   }
 
-  void Notify(const WinBinding& b, int code) const override {
+  void Notify(const Binding& b, int code) const override {
     if (code == BN_CLICKED) b.control->SetValue(CheckValue(b.window));
   }
 
  protected:
-  void ReadOwn(const WinBinding& b, ShownControl& shown) const override {
+  void ReadOwn(const Binding& b, ShownControl& shown) const override {
     shown.value = CheckValue(b.window);
   }
 };
@@ -94,11 +94,11 @@ class FrameKind final : public WinControlKind {
   const wchar_t* WindowClass() const override { return L"BUTTON"; }
   DWORD Style(const ControlDesign&) const override { return BS_GROUPBOX; }
   bool TakesFocus(const ControlDesign&) const override { return false; }
-  void Prepare(WinBinding& b) const override {
+  void Prepare(Binding& b) const override {
     FillInside(b);
     PassClicks(b);
   }
-  int CaptionRoom(const WinBinding& b, int dpi) const override {
+  int CaptionRoom(const Binding& b, int dpi) const override {
     return RoomBeside(*this, b, dpi, kFrameCorners);
   }
 };
@@ -112,10 +112,10 @@ class ButtonKind final : public WinControlKind {
     return (design.defaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_NOTIFY;
   }
   bool TakesFocus(const ControlDesign&) const override { return true; }
-  int CaptionRoom(const WinBinding& b, int dpi) const override {
+  int CaptionRoom(const Binding& b, int dpi) const override {
     return RoomBeside(*this, b, dpi, kButtonEdges);
   }
-  void Notify(const WinBinding& b, int code) const override {
+  void Notify(const Binding& b, int code) const override {
     if (code == BN_CLICKED) b.control->Click();
   }
 };

@@ -22,17 +22,17 @@ class PictureKind final : public WinControlKind {
     return SS_ICON | SS_NOTIFY | (design.autoSize ? 0 : SS_REALSIZECONTROL | SS_CENTERIMAGE);
   }
   bool TakesFocus(const ControlDesign& design) const override { return design.tab >= 0; }
-  void Prepare(WinBinding& b) const override { PassClicks(b); }
+  void Prepare(Binding& b) const override { PassClicks(b); }
 
   // One that sizes itself to its picture is as large as the picture.
-  PixelRect Place(const WinBinding& b, int dpi) const override {
+  PixelRect Place(const Binding& b, int dpi) const override {
     PixelRect rect = WinControlKind::Place(b, dpi);
     if (b.control->Design().autoSize && DesignPictureResource(b.control->Design().picture) != 0)
       rect.width = rect.height = ScaleFromDesignDpi(kPictureSize, dpi);
     return rect;
   }
 
-  void Rescale(WinBinding& b, HINSTANCE instance, int dpi) const override {
+  void Rescale(Binding& b, HINSTANCE instance, int dpi) const override {
     const int resource = DesignPictureResource(b.control->Design().picture);
     const HICON icon = LoadIconResource(instance, resource, ScaleFromDesignDpi(kPictureSize, dpi));
     if (icon == nullptr) return;
@@ -41,10 +41,10 @@ class PictureKind final : public WinControlKind {
     b.picture = icon;
   }
 
-  void ShowText(const WinBinding&) const override {}
+  void ShowText(const Binding&) const override {}
 
  protected:
-  std::string ShownText(const WinBinding&) const override { return {}; }
+  std::string ShownText(const Binding&) const override { return {}; }
 };
 
 // A line drawn on the window's background; it takes no mouse clicks.
@@ -54,11 +54,11 @@ class LineKind final : public WinControlKind {
   DWORD Style(const ControlDesign&) const override { return SS_OWNERDRAW; }
   bool TakesFocus(const ControlDesign&) const override { return false; }
 
-  PixelRect Place(const WinBinding& b, int dpi) const override { return Geometry(b, dpi).box; }
+  PixelRect Place(const Binding& b, int dpi) const override { return Geometry(b, dpi).box; }
 
-  void ShowText(const WinBinding&) const override {}
+  void ShowText(const Binding&) const override {}
 
-  bool Draw(const WinBinding& b, const DRAWITEMSTRUCT& item) const override {
+  bool Draw(const Binding& b, const DRAWITEMSTRUCT& item) const override {
     const HDC dc = item.hDC;
     ::FillRect(dc, &item.rcItem, ::GetSysColorBrush(COLOR_BTNFACE));
     const LineBox line = Geometry(b, ItemDpi(item));
@@ -83,14 +83,14 @@ class LineKind final : public WinControlKind {
   }
 
  protected:
-  std::string ShownText(const WinBinding&) const override { return {}; }
+  std::string ShownText(const Binding&) const override { return {}; }
 
  private:
   static int ItemDpi(const DRAWITEMSTRUCT& item) { return WindowDpi(item.hwndItem); }
-  static int PenWidth(const WinBinding& b, int dpi) {
+  static int PenWidth(const Binding& b, int dpi) {
     return std::max(1, ScaleFromDesignDpi(b.control->Design().lineWidth, dpi));
   }
-  static LineBox Geometry(const WinBinding& b, int dpi) {
+  static LineBox Geometry(const Binding& b, int dpi) {
     return LineToPixels(b.control->Design().rect, b.originLeft, b.originTop, PenWidth(b, dpi), dpi);
   }
 };

@@ -9,7 +9,7 @@
 #include <string>
 #include <utility>
 
-#include "settings/windows_text.h"
+#include "core/utf16_text.h"
 #include "win32/caption_fit.h"
 #include "win32/dpi.h"
 
@@ -52,7 +52,7 @@ Win32FormView::Win32FormView(ControlSet& controls, HWND form, HINSTANCE instance
       menus_(controls, [this](const Control& control) { return CommandIdFor(control.Name()); }) {
   Build();
   subscription_ = controls_.Subscribe([this](const Control& control, Property property) {
-    for (WinBinding& b : bindings_) {
+    for (Binding& b : bindings_) {
       if (b.control == &control) {
         Apply(b, property);
         return;
@@ -63,7 +63,7 @@ Win32FormView::Win32FormView(ControlSet& controls, HWND form, HINSTANCE instance
 
 Win32FormView::~Win32FormView() {
   controls_.Unsubscribe(subscription_);
-  for (const WinBinding& b : bindings_) {
+  for (const Binding& b : bindings_) {
     if (b.picture != nullptr) ::DestroyIcon(b.picture);
   }
 }
@@ -73,7 +73,7 @@ void Win32FormView::Build() {
   bindings_.reserve(controls_.All().size());
   for (Control& control : controls_.All()) {
     const ControlDesign& design = control.Design();
-    WinBinding& b = bindings_.emplace_back();
+    Binding& b = bindings_.emplace_back();
     b.control = &control;
     b.id = kFirstControlId + static_cast<int>(bindings_.size() - 1);
     b.fore = control.ForeColor();
@@ -81,7 +81,7 @@ void Win32FormView::Build() {
     const WinControlKind* kind = KindOf(b);
     if (kind == nullptr) continue;
     if (const auto frame = frames.find(design.container); frame != frames.end()) {
-      const WinBinding& holder = bindings_[static_cast<std::size_t>(frame->second)];
+      const Binding& holder = bindings_[static_cast<std::size_t>(frame->second)];
       b.frame = frame->second;
       b.originLeft = holder.originLeft + holder.control->Design().rect.left;
       b.originTop = holder.originTop + holder.control->Design().rect.top;
@@ -104,10 +104,10 @@ void Win32FormView::Build() {
   ::DragAcceptFiles(form_, controls_.TakesDroppedFiles() ? TRUE : FALSE);
   OrderWindows();
   Layout(dpi_);
-  for (WinBinding& b : bindings_) ApplyAll(b);
+  for (Binding& b : bindings_) ApplyAll(b);
 }
 
-TOOLINFOW Win32FormView::ToolFor(const WinBinding& b) const {
+TOOLINFOW Win32FormView::ToolFor(const Binding& b) const {
   TOOLINFOW tool{};
   tool.cbSize = sizeof tool;
   tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -118,7 +118,7 @@ TOOLINFOW Win32FormView::ToolFor(const WinBinding& b) const {
 
 // One tooltip window for the form; a control's tip is added, changed or taken away as the
 // model's changes.
-void Win32FormView::ShowToolTip(const WinBinding& b) {
+void Win32FormView::ShowToolTip(const Binding& b) {
   const std::string& tip = b.control->ToolTip();
   if (toolTips_ == nullptr) {
     if (tip.empty()) return;
@@ -142,7 +142,7 @@ void Win32FormView::ShowToolTip(const WinBinding& b) {
                  reinterpret_cast<LPARAM>(&tool));
 }
 
-std::string Win32FormView::ShownToolTip(const WinBinding& b) const {
+std::string Win32FormView::ShownToolTip(const Binding& b) const {
   if (toolTips_ == nullptr || b.window == nullptr) return {};
   TOOLINFOW tool = ToolFor(b);
   if (::SendMessageW(toolTips_, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)) == FALSE)
@@ -159,8 +159,8 @@ std::string Win32FormView::ShownToolTip(const WinBinding& b) const {
 // take the focus come first, in tab order; then the others, each later one of the list above
 // the earlier ones it overlaps; the frames last, under everything they hold.
 void Win32FormView::OrderWindows() {
-  std::vector<const WinBinding*> focusable, others, frames;
-  for (const WinBinding& b : bindings_) {
+  std::vector<const Binding*> focusable, others, frames;
+  for (const Binding& b : bindings_) {
     if (b.window == nullptr) continue;
     const ControlDesign& design = b.control->Design();
     if (KindOf(b)->TakesFocus(design)) {
@@ -171,18 +171,17 @@ void Win32FormView::OrderWindows() {
       others.insert(others.begin(), &b);
     }
   }
-  std::stable_sort(focusable.begin(), focusable.end(),
-                   [](const WinBinding* a, const WinBinding* b) {
-                     const int ta = a->control->Design().tab, tb = b->control->Design().tab;
-                     // A control without a place in the tab order comes after those with one.
-                     return (ta < 0 ? INT_MAX : ta) < (tb < 0 ? INT_MAX : tb);
-                   });
-  std::vector<const WinBinding*> order = focusable;
+  std::stable_sort(focusable.begin(), focusable.end(), [](const Binding* a, const Binding* b) {
+    const int ta = a->control->Design().tab, tb = b->control->Design().tab;
+    // A control without a place in the tab order comes after those with one.
+    return (ta < 0 ? INT_MAX : ta) < (tb < 0 ? INT_MAX : tb);
+  });
+  std::vector<const Binding*> order = focusable;
   order.insert(order.end(), others.begin(), others.end());
   order.insert(order.end(), frames.begin(), frames.end());
   HWND above = HWND_TOP;
-  const WinBinding* previous = nullptr;
-  for (const WinBinding* b : order) {
+  const Binding* previous = nullptr;
+  for (const Binding* b : order) {
     ::SetWindowPos(b->window, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     above = b->window;
     // A group of option buttons runs from its first button to the next window of another kind;
@@ -199,7 +198,7 @@ void Win32FormView::OrderWindows() {
 
 void Win32FormView::Layout(int dpi) {
   dpi_ = dpi;
-  for (WinBinding& b : bindings_) {
+  for (Binding& b : bindings_) {
     if (b.window == nullptr) continue;
     // The font first: a list's closed height follows it.
     ApplyFont(b, false);
@@ -213,12 +212,12 @@ void Win32FormView::Layout(int dpi) {
 }
 
 void Win32FormView::WindowGone() {
-  for (WinBinding& b : bindings_) b.window = nullptr;
+  for (Binding& b : bindings_) b.window = nullptr;
   menus_.Detach();
   toolTips_ = nullptr;
 }
 
-void Win32FormView::ApplyFont(const WinBinding& b, bool redraw) {
+void Win32FormView::ApplyFont(const Binding& b, bool redraw) {
   const WinControlKind& kind = *KindOf(b);
   const FontSpec& design = b.control->Design().font;
   const int room = kind.CaptionRoom(b, dpi_);
@@ -229,14 +228,14 @@ void Win32FormView::ApplyFont(const WinBinding& b, bool redraw) {
   ::SendMessageW(b.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw ? TRUE : FALSE);
 }
 
-void Win32FormView::ApplyAll(WinBinding& b) {
+void Win32FormView::ApplyAll(Binding& b) {
   for (Property p : {Property::Text, Property::ForeColor, Property::Bold, Property::Items,
                      Property::Value, Property::Enabled, Property::Visible}) {
     Apply(b, p);
   }
 }
 
-void Win32FormView::Apply(WinBinding& b, Property property) {
+void Win32FormView::Apply(Binding& b, Property property) {
   const ApplyingScope applying(applying_);
   if (b.control->Kind() == ControlKind::Menu) {
     menus_.Show(*b.control, property);
@@ -279,7 +278,7 @@ void Win32FormView::Apply(WinBinding& b, Property property) {
 }
 
 // A control inside a frame is shown (and enabled) only while its frame is.
-bool Win32FormView::ShownByFrames(const WinBinding& b, bool enabledToo) const {
+bool Win32FormView::ShownByFrames(const Binding& b, bool enabledToo) const {
   for (int f = b.frame; f >= 0; f = bindings_[static_cast<std::size_t>(f)].frame) {
     const Control& frame = *bindings_[static_cast<std::size_t>(f)].control;
     if (!(enabledToo ? frame.Enabled() : frame.Visible())) return false;
@@ -287,7 +286,7 @@ bool Win32FormView::ShownByFrames(const WinBinding& b, bool enabledToo) const {
   return true;
 }
 
-void Win32FormView::ApplyVisible(WinBinding& b) {
+void Win32FormView::ApplyVisible(Binding& b) {
   const bool visible = b.control->Visible() && ShownByFrames(b, false);
   if (HasStyle(b.window, WS_VISIBLE) != visible) {
     ::ShowWindow(b.window, visible ? SW_SHOWNA : SW_HIDE);
@@ -295,12 +294,12 @@ void Win32FormView::ApplyVisible(WinBinding& b) {
   }
   if (b.control->Kind() != ControlKind::Frame) return;
   const int self = static_cast<int>(&b - bindings_.data());
-  for (WinBinding& inner : bindings_) {
+  for (Binding& inner : bindings_) {
     if (inner.frame == self && inner.window != nullptr) ApplyVisible(inner);
   }
 }
 
-void Win32FormView::ApplyEnabled(WinBinding& b) {
+void Win32FormView::ApplyEnabled(Binding& b) {
   const bool enabled = b.control->Enabled() && ShownByFrames(b, true);
   if ((::IsWindowEnabled(b.window) != FALSE) != enabled) {
     ::EnableWindow(b.window, enabled ? TRUE : FALSE);
@@ -308,7 +307,7 @@ void Win32FormView::ApplyEnabled(WinBinding& b) {
   }
   if (b.control->Kind() != ControlKind::Frame) return;
   const int self = static_cast<int>(&b - bindings_.data());
-  for (WinBinding& inner : bindings_) {
+  for (Binding& inner : bindings_) {
     if (inner.frame == self && inner.window != nullptr) ApplyEnabled(inner);
   }
 }
@@ -323,18 +322,18 @@ void Win32FormView::MoveFocusFrom(HWND window) {
 // Tab reaches a group of option buttons at its selected button (at its first when none is), and
 // the arrow keys move within the group.
 void Win32FormView::RefreshGroupTabStops() {
-  std::map<std::pair<int, std::string>, std::vector<const WinBinding*>> groups;
-  for (const WinBinding& b : bindings_) {
+  std::map<std::pair<int, std::string>, std::vector<const Binding*>> groups;
+  for (const Binding& b : bindings_) {
     if (b.window != nullptr && b.control->Kind() == ControlKind::Option)
       groups[{b.frame, b.control->Design().group}].push_back(&b);
   }
   for (auto& [key, buttons] : groups) {
-    std::stable_sort(buttons.begin(), buttons.end(), [](const WinBinding* a, const WinBinding* b) {
+    std::stable_sort(buttons.begin(), buttons.end(), [](const Binding* a, const Binding* b) {
       return a->control->Design().tab < b->control->Design().tab;
     });
     const bool anySelected = std::any_of(buttons.begin(), buttons.end(),
-                                         [](const WinBinding* b) { return b->control->Value(); });
-    for (const WinBinding* b : buttons) {
+                                         [](const Binding* b) { return b->control->Value(); });
+    for (const Binding* b : buttons) {
       const bool stop = anySelected ? b->control->Value() != 0 : b == buttons.front();
       SetStyleBit(b->window, WS_TABSTOP, stop);
     }

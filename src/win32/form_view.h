@@ -73,23 +73,27 @@ class Win32FormView {
 
  private:
   void Build();
-  void ShowToolTip(const WinBinding& b);
-  std::string ShownToolTip(const WinBinding& b) const;
-  TOOLINFOW ToolFor(const WinBinding& b) const;
+  void ShowToolTip(const Binding& b);
+  std::string ShownToolTip(const Binding& b) const;
+  TOOLINFOW ToolFor(const Binding& b) const;
   void OrderWindows();
-  void Apply(WinBinding& b, Property property);
-  void ApplyAll(WinBinding& b);
-  void ApplyVisible(WinBinding& b);
-  void ApplyEnabled(WinBinding& b);
-  void ApplyFont(const WinBinding& b, bool redraw);
+  void Apply(Binding& b, Property property);
+  void ApplyAll(Binding& b);
+  void ApplyVisible(Binding& b);
+  void ApplyEnabled(Binding& b);
+  void ApplyFont(const Binding& b, bool redraw);
   void MoveFocusFrom(HWND window);
   void RefreshGroupTabStops();
   void UpdateDefaultLook();
-  bool ShownByFrames(const WinBinding& b, bool enabledToo) const;
-  WinBinding* BindingFor(HWND window);
-  const WinBinding* BindingFor(HWND window) const;
-  const WinBinding* ButtonWhere(bool (*wanted)(const ControlDesign&)) const;
-  const WinControlKind* KindOf(const WinBinding& b) const {
+  bool ShownByFrames(const Binding& b, bool enabledToo) const;
+  // Shown and enabled, so that a person can reach it.
+  static bool Reachable(HWND window) {
+    return window != nullptr && ::IsWindowVisible(window) && ::IsWindowEnabled(window);
+  }
+  Binding* BindingFor(HWND window);
+  const Binding* BindingFor(HWND window) const;
+  const Binding* ButtonWhere(bool (*wanted)(const ControlDesign&)) const;
+  const WinControlKind* KindOf(const Binding& b) const {
     return WinControlKindOf(b.control->Kind());
   }
 
@@ -98,7 +102,7 @@ class Win32FormView {
   HINSTANCE instance_;
   int dpi_;
   // One per control, in the order of the list; a menu item's has no window.
-  std::vector<WinBinding> bindings_;
+  std::vector<Binding> bindings_;
   Win32MenuBar menus_;
   FontCache fonts_;
   BrushCache brushes_;

@@ -4,7 +4,7 @@
 #include <iterator>
 #include <utility>
 
-#include "settings/windows_text.h"
+#include "core/utf16_text.h"
 #include "win32/design_images.h"
 #include "win32/dpi.h"
 #include "win32/key_modifiers.h"
@@ -205,10 +205,10 @@ LRESULT CALLBACK Win32FormWindow::Procedure(HWND hwnd, UINT message, WPARAM wPar
   // Until its controls exist the window is like any other.
   if (window == nullptr || window->view_ == nullptr)
     return ::DefWindowProcW(hwnd, message, wParam, lParam);
-  return window->Handle(message, wParam, lParam);
+  return window->OnMessage(message, wParam, lParam);
 }
 
-LRESULT Win32FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Win32FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const HWND hwnd = hwnd_;
   switch (message) {
     case WM_CLOSE:

@@ -77,7 +77,7 @@ class Win32FormWindow {
 
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void SizeClientArea(int dpi);
   void PreviewKey(const MSG& msg, bool press);
   void NextControl(WPARAM wParam, LPARAM lParam);

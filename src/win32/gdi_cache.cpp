@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "settings/windows_text.h"
 #include "core/twips_scale.h"
+#include "core/utf16_text.h"
 
 namespace quillbit {
 namespace {

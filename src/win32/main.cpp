@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/command_line.h"
-#include "settings/windows_text.h"
+#include "core/utf16_text.h"
 #include "win32/app.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "settings/windows_text.h"
+#include "core/utf16_text.h"
 #include "win32/gdi_cache.h"
 
 namespace quillbit {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/locale_conventions.h"
-#include "settings/windows_text.h"
+#include "core/utf16_text.h"
 
 namespace quillbit {
 namespace {

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "core/utf16_text.h"
 #include "settings/mdl_registry.h"
 #include "settings/registry_settings_store.h"
-#include "settings/windows_text.h"
 
 namespace quillbit {
 namespace {

@@ -7,9 +7,9 @@
 #include <cstring>
 #include <utility>
 
+#include "core/utf16_text.h"
 #include "scenario_player/core/key_names.h"
 #include "scenario_player/win32/message_pump.h"
-#include "settings/windows_text.h"
 #include "win32/control_kind.h"
 #include "win32/dpi.h"
 
@@ -29,10 +29,10 @@ Win32FrontEnd::Win32FrontEnd(HINSTANCE instance, ScenarioRegistry& registry, Num
       registry_(registry),
       locale_(std::move(locale)),
       aboutWindows_(instance, windows_, AppInfo{},
-                    AboutWindowServices{.registry = registry.Registry(),
-                                        .open = opener_,
-                                        .files = files_,
-                                        .programs = programs_},
+                    AboutServices{.registry = registry.Registry(),
+                                  .open = opener_,
+                                  .files = files_,
+                                  .programs = programs_},
                     AboutLinks{}, std::move(installedSysInfo)) {
   // As the program's own start does, before its first window.
   DeclareDpiAwareness();

@@ -1,7 +1,8 @@
 #pragma once
 
-// Windows only: text crosses into the platform's W functions as UTF-16 and comes back as UTF-8,
-// so that every character a person types survives.
+// Text crosses into Windows' W functions as UTF-16 and comes back as UTF-8, so that every
+// character a person types survives. Plain C++: where wchar_t is wider than 16 bits (not on
+// Windows) a wide text holds one code point per unit.
 #include <string>
 #include <string_view>
 
