@@ -77,8 +77,9 @@ class FrontEnd {
   // Opens the list with a click and clicks its item `index`; false when the list did not close
   // on it.
   virtual bool Pick(std::string_view name, int index) = 0;
-  // Drops files (UTF-8 paths) on the control, as a file manager's drag and drop does.
-  virtual void Drop(std::string_view name, const std::vector<std::string>& paths) = 0;
+  // Drops files (UTF-8 paths) on the control, as a file manager's drag and drop does; false when
+  // no window there takes dropped files.
+  virtual bool Drop(std::string_view name, const std::vector<std::string>& paths) = 0;
   // The file the next file dialog is answered with; the dialog after it is cancelled.
   virtual void AnswerFileDialog(std::string path) = 0;
   enum class MenuChoice { Chosen, NotInMenuBar, NotChosen };

@@ -38,7 +38,7 @@ struct Snapshot {
   std::vector<MessageView> messages;
   std::vector<std::string> opened;
   std::vector<std::string> started;
-  std::vector<StoredView> store;  // missing values are left out
+  std::vector<StoredView> store;     // missing values are left out
   std::optional<std::string> focus;  // the control with the keyboard focus; none for none
 };
 

@@ -225,7 +225,8 @@ void Player::Drop(const Command& command) {
   if (!target.shown.visible) Fail(command.target + " is hidden");
   std::vector<std::string> paths;
   for (const std::string& file : command.files) paths.push_back(Resolve(file));
-  frontEnd_.Drop(command.target, paths);
+  if (!frontEnd_.Drop(command.target, paths))
+    Fail("no window under " + command.target + " takes dropped files");
 }
 
 // "File" > "Open Project...", with the file chosen in its dialog.

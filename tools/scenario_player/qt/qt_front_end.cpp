@@ -59,10 +59,20 @@ QtFrontEnd::~QtFrontEnd() {
 }
 
 // Lets posted events and deferred deletions run, as the event loop would between two actions.
+// When the active window has gone, the desktop activates another window of the program, as a
+// window manager does (the offscreen platform has none).
 void QtFrontEnd::Settle() {
   QApplication::processEvents();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QApplication::processEvents();
+  if (QApplication::activeWindow() != nullptr) return;
+  for (const WindowId id : {WindowId::Main, WindowId::About}) {
+    if (const std::optional<Window> window = WindowShown(id)) {
+      Activate(*window->widget);
+      QApplication::processEvents();
+      return;
+    }
+  }
 }
 
 void QtFrontEnd::Start() {
@@ -104,13 +114,13 @@ void QtFrontEnd::Close(WindowId which) {
 
 // What a file manager's drag delivers to the window under the pointer: the drag entering, moving
 // over the control's centre, and the drop there.
-void QtFrontEnd::Drop(std::string_view name, const std::vector<std::string>& paths) {
+bool QtFrontEnd::Drop(std::string_view name, const std::vector<std::string>& paths) {
   const Target target = Widget(name);
   // Qt delivers a drag to the widget under the pointer that takes drops, else to the nearest
   // one around it that does.
   QWidget* receiver = target.widget;
   while (receiver != nullptr && !receiver->acceptDrops()) receiver = receiver->parentWidget();
-  if (receiver == nullptr) return;
+  if (receiver == nullptr) return false;
   QMimeData data;
   QList<QUrl> urls;
   for (const std::string& path : paths)
@@ -119,12 +129,13 @@ void QtFrontEnd::Drop(std::string_view name, const std::vector<std::string>& pat
   const QPoint at = target.widget->mapTo(receiver, target.widget->rect().center());
   QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(receiver, &enter);
-  if (!enter.isAccepted()) return;
+  if (!enter.isAccepted()) return true;
   QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(receiver, &move);
   QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(receiver, &drop);
   Settle();
+  return true;
 }
 
 std::optional<QtFrontEnd::Target> QtFrontEnd::Locate(std::string_view name) const {

@@ -48,7 +48,7 @@ class QtFrontEnd : public FrontEnd {
   void Click(std::string_view name) override;
   bool Pick(std::string_view name, int index) override;
   MenuChoice ChooseMenuItem(std::string_view name) override;
-  void Drop(std::string_view name, const std::vector<std::string>& paths) override;
+  bool Drop(std::string_view name, const std::vector<std::string>& paths) override;
   void AnswerFileDialog(std::string path) override { fileDialog_.Answer(std::move(path)); }
   std::optional<WindowView> ReadWindow(WindowId window) const override;
   std::optional<std::string> Focused() const override;

@@ -96,6 +96,18 @@ void MarkMouseButton(bool down) {
 
 // The key's message goes where the person's key would: to `target`, while it exists.
 void Person::Key(HWND target, int virtualKey, bool press, LPARAM packet) {
+  PostKey(target, virtualKey, press, packet);
+  DeliverPendingMessages();
+}
+
+void Person::TypeAhead(HWND target, const std::vector<int>& virtualKeys) {
+  for (const int key : virtualKeys) {
+    PostKey(target, key, true);
+    PostKey(target, key, false);
+  }
+}
+
+void Person::PostKey(HWND target, int virtualKey, bool press, LPARAM packet) {
   BYTE state[256] = {};
   ::GetKeyboardState(state);
   if (press) Mark(state, virtualKey, true);
@@ -110,7 +122,6 @@ void Person::Key(HWND target, int virtualKey, bool press, LPARAM packet) {
   const LPARAM data = virtualKey == VK_PACKET ? packet : KeyData(virtualKey, press, alt);
   if (target != nullptr && ::IsWindow(target))
     ::PostMessageW(target, message, static_cast<WPARAM>(virtualKey), data);
-  DeliverPendingMessages();
 }
 
 void Person::ModifierKey(HWND target, int bit, bool press) {

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string_view>
+#include <vector>
 
 namespace quillbit::scenario {
 
@@ -27,6 +28,10 @@ class Person {
   // A key press and release per character; the keys go wherever the focus is by then.
   void Type(HWND target, std::wstring_view text);
 
+  // Each key pressed and released at `target`, typed ahead: all queued before the first is
+  // delivered, so that a modal loop an early key starts (the menu's) reads the others.
+  void TypeAhead(HWND target, const std::vector<int>& virtualKeys);
+
   // A press and release of the left button at the window's centre, with the held modifiers.
   void Click(HWND window);
   // The same at a point of the window's client area; the mouse is over it first.
@@ -34,6 +39,7 @@ class Person {
 
  private:
   void Key(HWND target, int virtualKey, bool press, LPARAM packet = 0);
+  void PostKey(HWND target, int virtualKey, bool press, LPARAM packet = 0);
   void ModifierKey(HWND target, int bit, bool press);
 
   int held_ = 0;

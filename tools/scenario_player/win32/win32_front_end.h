@@ -48,7 +48,7 @@ class Win32FrontEnd : public FrontEnd {
   void Click(std::string_view name) override;
   bool Pick(std::string_view name, int index) override;
   MenuChoice ChooseMenuItem(std::string_view name) override;
-  void Drop(std::string_view name, const std::vector<std::string>& paths) override;
+  bool Drop(std::string_view name, const std::vector<std::string>& paths) override;
   void AnswerFileDialog(std::string path) override { fileDialog_.Answer(std::move(path)); }
   std::optional<WindowView> ReadWindow(WindowId window) const override;
   std::optional<std::string> Focused() const override;
@@ -73,6 +73,7 @@ class Win32FrontEnd : public FrontEnd {
 
   std::optional<Window> WindowShown(WindowId window) const;
   std::optional<Target> Locate(std::string_view name) const;
+  ControlView Read(const Window& window, const quillbit::Control& control) const;
   // The control; the player has found it already.
   Target Known(std::string_view name) const;
   // Where a key goes that is pressed without choosing a control; null when no window is open.
