@@ -145,13 +145,13 @@ void Player::Clear(const Command& command) {
     Fail(command.target + " is not a text box");
   Focus(target);
   frontEnd_.SelectAll(command.target);
-  frontEnd_.Stroke(command.target, "Delete", 0);
+  frontEnd_.Stroke("Delete", 0);
 }
 
 void Player::Key(const Command& command) {
   if (!frontEnd_.KnowsKey(command.key)) Fail("unknown key " + Quoted(command.key));
   Focus(Find(command.target));
-  frontEnd_.Stroke(command.target, command.key, command.modifiers);
+  frontEnd_.Stroke(command.key, command.modifiers);
 }
 
 void Player::Modifiers(const Command& command, bool press) {

@@ -67,10 +67,6 @@ std::optional<Win32FrontEnd::Window> Win32FrontEnd::WindowShown(WindowId window)
   return Window{WindowId::About, about->Handle(), &about->View()};
 }
 
-bool Win32FrontEnd::Shown(WindowId window) const {
-  return WindowShown(window).has_value();
-}
-
 // What the title bar's close box sends.
 void Win32FrontEnd::Close(WindowId which) {
   const std::optional<Window> window = WindowShown(which);
@@ -79,36 +75,35 @@ void Win32FrontEnd::Close(WindowId which) {
   Settle();
 }
 
-std::optional<Win32FrontEnd::Target> Win32FrontEnd::Locate(std::string_view name) const {
-  for (const WindowId id : {WindowId::Main, WindowId::About}) {
-    const std::optional<Window> window = WindowShown(id);
-    if (!window) continue;
-    const quillbit::Control* control = window->view->Controls().Find(name);
-    if (control == nullptr) continue;
-    if (control->Kind() == ControlKind::Menu) return Target{*window, control, nullptr};
-    if (const HWND hwnd = window->view->HwndFor(name)) return Target{*window, control, hwnd};
-  }
-  return std::nullopt;
-}
-
 Win32FrontEnd::Target Win32FrontEnd::Known(std::string_view name) const {
-  return Locate(name).value();
+  const Window window = WindowShown(WindowWith(name).value()).value();
+  return Target{window, window.view->Controls().Find(name), window.view->HwndFor(name)};
 }
 
-std::optional<FoundControl> Win32FrontEnd::Find(std::string_view name) const {
-  const std::optional<Target> target = Locate(name);
-  if (!target) return std::nullopt;
-  const bool menu = target->control->Kind() == ControlKind::Menu;
-  const auto& all = target->window.view->Controls().All();
-  const bool hasItems = std::any_of(all.begin(), all.end(), [name](const quillbit::Control& c) {
-    return c.Kind() == ControlKind::Menu && c.Design().container == name;
+ControlSet* Win32FrontEnd::ControlsShown(WindowId id) const {
+  const std::optional<Window> window = WindowShown(id);
+  return window ? &window->view->Controls() : nullptr;
+}
+
+ControlSet* Win32FrontEnd::MainControls() const {
+  return main_ != nullptr ? &main_->View().Controls() : nullptr;
+}
+
+// A menu item is found in the model's list and read from the menu bar, which may not show it;
+// any other control needs a window.
+std::optional<FrontEnd::Showing> Win32FrontEnd::Show(WindowId id, const Control& control) const {
+  const Window window = WindowShown(id).value();
+  const bool menu = control.Kind() == ControlKind::Menu;
+  const HWND hwnd = window.view->HwndFor(control.Name());
+  if (!menu && hwnd == nullptr) return std::nullopt;
+  const auto& all = window.view->Controls().All();
+  const bool hasItems = std::any_of(all.begin(), all.end(), [&control](const quillbit::Control& c) {
+    return c.Kind() == ControlKind::Menu && c.Design().container == control.Name();
   });
-  return FoundControl{
-      .window = target->window.id,
-      .kind = target->control->Kind(),
-      .shown = Read(target->window, *target->control),
+  return Showing{
+      .shown = Read(window, control),
       .opensMenu = menu && hasItems,
-      .takesFocus = target->hwnd != nullptr && TakesFocus(target->hwnd),
+      .takesFocus = hwnd != nullptr && TakesFocus(hwnd),
   };
 }
 
@@ -121,10 +116,6 @@ ControlView Win32FrontEnd::Read(const Window& window, const quillbit::Control& c
   ControlView shown = window.view->Shown(name).value_or(ControlView{.name = name});
   if (const HWND hwnd = window.view->HwndFor(name)) shown.color = DrawnTextColor(hwnd);
   return shown;
-}
-
-bool Win32FrontEnd::MainHas(std::string_view name) const {
-  return main_ != nullptr && main_->View().Controls().Find(name) != nullptr;
 }
 
 // As a click on the window's title bar would, when it is not the active one.
@@ -147,10 +138,6 @@ bool Win32FrontEnd::KnowsKey(std::string_view key) const {
   return VirtualKeyByName(key).has_value();
 }
 
-void Win32FrontEnd::Stroke(std::string_view name, std::string_view key, int modifiers) {
-  person_.Stroke(Known(name).hwnd, VirtualKeyByName(key).value(), modifiers);
-}
-
 void Win32FrontEnd::Type(std::string_view name, std::string_view text) {
   person_.Type(Known(name).hwnd, WideText(text));
 }
@@ -159,34 +146,26 @@ void Win32FrontEnd::SelectAll(std::string_view name) {
   ::SendMessageW(Known(name).hwnd, EM_SETSEL, 0, -1);
 }
 
-// The focus, else the active window, else a shown window.
+// Where a key goes: the focus, else the active window, else a shown window.
 HWND Win32FrontEnd::KeyTarget() const {
   if (const HWND focus = ::GetFocus()) return focus;
   if (const HWND active = ::GetActiveWindow()) return active;
-  for (const WindowId id : {WindowId::Main, WindowId::About}) {
-    if (const std::optional<Window> window = WindowShown(id)) return window->hwnd;
-  }
-  return nullptr;
+  const std::optional<WindowId> shown = AnyShown();
+  return shown ? WindowShown(*shown)->hwnd : nullptr;
 }
 
-bool Win32FrontEnd::PressModifiers(int mask) {
+bool Win32FrontEnd::KeyEvent(std::string_view key, bool press, int /*heldBefore*/) {
   const HWND target = KeyTarget();
   if (target == nullptr) return false;
-  person_.PressModifiers(target, mask);
-  return true;
-}
-
-bool Win32FrontEnd::ReleaseModifiers(int mask) {
-  const HWND target = KeyTarget();
-  if (target == nullptr) return false;
-  person_.ReleaseModifiers(target, mask);
+  // The thread's keyboard state, which each key's message marks, tells what is held.
+  person_.KeyEvent(target, VirtualKeyByName(key).value(), press);
   return true;
 }
 
 void Win32FrontEnd::Click(std::string_view name) {
   const Target target = Known(name);
   Activate(target.window.hwnd);
-  person_.Click(target.hwnd);
+  person_.Click(target.hwnd, HeldModifiers());
 }
 
 // A pick as the mouse makes it: a click opens the list, a click on the item chooses it, and the
@@ -194,7 +173,7 @@ void Win32FrontEnd::Click(std::string_view name) {
 bool Win32FrontEnd::Pick(std::string_view name, int index) {
   const Target target = Known(name);
   Activate(target.window.hwnd);
-  person_.Click(target.hwnd);
+  person_.Click(target.hwnd, HeldModifiers());
   COMBOBOXINFO info{};
   info.cbSize = sizeof info;
   if (!::IsWindow(target.hwnd) || !::GetComboBoxInfo(target.hwnd, &info) ||
@@ -212,7 +191,8 @@ bool Win32FrontEnd::Pick(std::string_view name, int index) {
     ::SendMessageW(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(index),
                    reinterpret_cast<LPARAM>(&item));
   }
-  person_.ClickAt(info.hwndList, POINT{(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+  person_.ClickAt(info.hwndList, POINT{(item.left + item.right) / 2, (item.top + item.bottom) / 2},
+                  HeldModifiers());
   return !::IsWindowVisible(info.hwndList);
 }
 
@@ -298,18 +278,14 @@ std::optional<WindowView> Win32FrontEnd::ReadWindow(WindowId id) const {
 
 // The control whose window, or a window inside it, has this thread's keyboard focus, as the
 // system reports it to any process.
-std::optional<std::string> Win32FrontEnd::Focused() const {
+const Control* Win32FrontEnd::FocusIn(WindowId id) const {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
-  if (!::GetGUIThreadInfo(::GetCurrentThreadId(), &info) || info.hwndFocus == nullptr)
-    return std::nullopt;
-  for (const WindowId id : {WindowId::Main, WindowId::About}) {
-    const std::optional<Window> window = WindowShown(id);
-    if (!window || !::IsChild(window->hwnd, info.hwndFocus)) continue;
-    if (const quillbit::Control* control = window->view->ControlFor(info.hwndFocus))
-      return control->Name();
-  }
-  return std::nullopt;
+  const Window window = WindowShown(id).value();
+  if (!::GetGUIThreadInfo(::GetCurrentThreadId(), &info) || info.hwndFocus == nullptr ||
+      !::IsChild(window.hwnd, info.hwndFocus))
+    return nullptr;
+  return window.view->ControlFor(info.hwndFocus);
 }
 
 std::optional<MainModelView> Win32FrontEnd::MainModel() const {
