@@ -36,12 +36,6 @@ bool HasStyle(HWND window, LONG_PTR bits) {
   return (::GetWindowLongPtrW(window, GWL_STYLE) & bits) == bits;
 }
 
-void SetStyleBit(HWND window, LONG_PTR bit, bool on) {
-  const LONG_PTR style = ::GetWindowLongPtrW(window, GWL_STYLE);
-  const LONG_PTR wanted = on ? (style | bit) : (style & ~bit);
-  if (wanted != style) ::SetWindowLongPtrW(window, GWL_STYLE, wanted);
-}
-
 }  // namespace
 
 Win32FormView::Win32FormView(ControlSet& controls, HWND form, HINSTANCE instance)
@@ -76,8 +70,6 @@ void Win32FormView::Build() {
     Binding& b = bindings_.emplace_back();
     b.control = &control;
     b.id = kFirstControlId + static_cast<int>(bindings_.size() - 1);
-    b.fore = control.ForeColor();
-    b.back = control.BackColor();
     const WinControlKind* kind = KindOf(b);
     if (kind == nullptr) continue;
     if (const auto frame = frames.find(design.container); frame != frames.end()) {
@@ -98,13 +90,16 @@ void Win32FormView::Build() {
     if (design.pointer == MousePointer::PointingHand && hand_ == nullptr)
       hand_ = std::make_unique<HandPointer>();
     kind->Prepare(b);
+    ShowDrawnColors(b);
     ShowToolTip(b);
+    ShowAccessibleDescription(b);
   }
   menus_.Attach(form_);
   ::DragAcceptFiles(form_, controls_.TakesDroppedFiles() ? TRUE : FALSE);
   OrderWindows();
   Layout(dpi_);
   for (Binding& b : bindings_) ApplyAll(b);
+  for (const Binding& b : bindings_) ShowAccessibleName(b);
 }
 
 TOOLINFOW Win32FormView::ToolFor(const Binding& b) const {
@@ -155,47 +150,6 @@ std::string Win32FormView::ShownToolTip(const Binding& b) const {
   return Utf8Text(text);
 }
 
-// The dialog manager moves the focus through the windows in their z-order: the controls that
-// take the focus come first, in tab order; then the others, each later one of the list above
-// the earlier ones it overlaps; the frames last, under everything they hold.
-void Win32FormView::OrderWindows() {
-  std::vector<const Binding*> focusable, others, frames;
-  for (const Binding& b : bindings_) {
-    if (b.window == nullptr) continue;
-    const ControlDesign& design = b.control->Design();
-    if (KindOf(b)->TakesFocus(design)) {
-      focusable.push_back(&b);
-    } else if (design.kind == ControlKind::Frame) {
-      frames.insert(frames.begin(), &b);
-    } else {
-      others.insert(others.begin(), &b);
-    }
-  }
-  std::stable_sort(focusable.begin(), focusable.end(), [](const Binding* a, const Binding* b) {
-    const int ta = a->control->Design().tab, tb = b->control->Design().tab;
-    // A control without a place in the tab order comes after those with one.
-    return (ta < 0 ? INT_MAX : ta) < (tb < 0 ? INT_MAX : tb);
-  });
-  std::vector<const Binding*> order = focusable;
-  order.insert(order.end(), others.begin(), others.end());
-  order.insert(order.end(), frames.begin(), frames.end());
-  HWND above = HWND_TOP;
-  const Binding* previous = nullptr;
-  for (const Binding* b : order) {
-    ::SetWindowPos(b->window, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    above = b->window;
-    // A group of option buttons runs from its first button to the next window of another kind;
-    // the arrow keys move within it.
-    const ControlDesign& design = b->control->Design();
-    const bool continuesGroup = previous != nullptr && design.kind == ControlKind::Option &&
-                                previous->control->Kind() == ControlKind::Option &&
-                                previous->control->Design().group == design.group &&
-                                previous->frame == b->frame;
-    SetStyleBit(b->window, WS_GROUP, !continuesGroup);
-    previous = b;
-  }
-}
-
 void Win32FormView::Layout(int dpi) {
   dpi_ = dpi;
   for (Binding& b : bindings_) {
@@ -213,6 +167,7 @@ void Win32FormView::Layout(int dpi) {
 
 void Win32FormView::WindowGone() {
   for (Binding& b : bindings_) b.window = nullptr;
+  annotations_.Forget();
   menus_.Detach();
   toolTips_ = nullptr;
 }
@@ -247,6 +202,7 @@ void Win32FormView::Apply(Binding& b, Property property) {
     case Property::Text:
       kind.ShowText(b);
       ApplyFont(b, true);  // a longer caption may need a narrower font
+      RenameControlsNamedBy(b);
       break;
     case Property::Visible:
       ApplyVisible(b);
@@ -256,8 +212,7 @@ void Win32FormView::Apply(Binding& b, Property property) {
       break;
     case Property::ForeColor:
     case Property::BackColor:
-      b.fore = b.control->ForeColor();
-      b.back = b.control->BackColor();
+      ShowDrawnColors(b);
       ::InvalidateRect(b.window, nullptr, TRUE);
       break;
     case Property::Bold:
@@ -273,6 +228,7 @@ void Win32FormView::Apply(Binding& b, Property property) {
       break;
     case Property::ToolTip:
       ShowToolTip(b);
+      ShowAccessibleDescription(b);
       break;
   }
 }
@@ -309,34 +265,6 @@ void Win32FormView::ApplyEnabled(Binding& b) {
   const int self = static_cast<int>(&b - bindings_.data());
   for (Binding& inner : bindings_) {
     if (inner.frame == self && inner.window != nullptr) ApplyEnabled(inner);
-  }
-}
-
-// A control that is hidden or disabled while it has the focus hands it on to the next one.
-void Win32FormView::MoveFocusFrom(HWND window) {
-  if (::GetFocus() != window) return;
-  const HWND next = ::GetNextDlgTabItem(form_, window, FALSE);
-  ::SetFocus(next != nullptr && next != window ? next : form_);
-}
-
-// Tab reaches a group of option buttons at its selected button (at its first when none is), and
-// the arrow keys move within the group.
-void Win32FormView::RefreshGroupTabStops() {
-  std::map<std::pair<int, std::string>, std::vector<const Binding*>> groups;
-  for (const Binding& b : bindings_) {
-    if (b.window != nullptr && b.control->Kind() == ControlKind::Option)
-      groups[{b.frame, b.control->Design().group}].push_back(&b);
-  }
-  for (auto& [key, buttons] : groups) {
-    std::stable_sort(buttons.begin(), buttons.end(), [](const Binding* a, const Binding* b) {
-      return a->control->Design().tab < b->control->Design().tab;
-    });
-    const bool anySelected = std::any_of(buttons.begin(), buttons.end(),
-                                         [](const Binding* b) { return b->control->Value(); });
-    for (const Binding* b : buttons) {
-      const bool stop = anySelected ? b->control->Value() != 0 : b == buttons.front();
-      SetStyleBit(b->window, WS_TABSTOP, stop);
-    }
   }
 }
 

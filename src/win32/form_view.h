@@ -13,9 +13,11 @@
 
 #include "core/control_set.h"
 #include "core/shown_control.h"
+#include "win32/accessible_annotations.h"
 #include "win32/control_kind.h"
 #include "win32/gdi_cache.h"
 #include "win32/hand_pointer.h"
+#include "win32/high_contrast.h"
 #include "win32/menu_bar.h"
 
 namespace quillbit {
@@ -39,6 +41,9 @@ class Win32FormView {
   int Dpi() const { return dpi_; }
   // The form window is being destroyed, and its controls with it.
   void WindowGone();
+  // The desktop's colours or its high contrast setting changed (WM_SYSCOLORCHANGE,
+  // WM_SETTINGCHANGE): every control is drawn again in the colours that now stand for its own.
+  void ColorsChanged(bool highContrast);
 
   // The form window's messages about its controls; each says whether it handled the message.
   bool OnCommand(WPARAM wParam, LPARAM lParam);
@@ -70,6 +75,15 @@ class Win32FormView {
   std::vector<ShownControl> ShownControls() const;
   std::optional<ShownControl> Shown(std::string_view name) const;
   ControlSet& Controls() { return controls_; }
+  // The names and descriptions given to screen readers beyond what the windows say themselves.
+  const AccessibleAnnotations& Annotations() const { return annotations_; }
+
+  // Shown and enabled, so that a person can reach it once the form is on screen (the form's own
+  // visibility aside: the focus is chosen while the form is being shown).
+  static bool Reachable(HWND window) {
+    return window != nullptr && (::GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE) != 0 &&
+           ::IsWindowEnabled(window);
+  }
 
  private:
   void Build();
@@ -86,10 +100,10 @@ class Win32FormView {
   void RefreshGroupTabStops();
   void UpdateDefaultLook();
   bool ShownByFrames(const Binding& b, bool enabledToo) const;
-  // Shown and enabled, so that a person can reach it.
-  static bool Reachable(HWND window) {
-    return window != nullptr && ::IsWindowVisible(window) && ::IsWindowEnabled(window);
-  }
+  void ShowDrawnColors(Binding& b);
+  void ShowAccessibleName(const Binding& b);
+  void ShowAccessibleDescription(const Binding& b);
+  void RenameControlsNamedBy(const Binding& label);
   Binding* BindingFor(HWND window);
   const Binding* BindingFor(HWND window) const;
   const Binding* ButtonWhere(bool (*wanted)(const ControlDesign&)) const;
@@ -108,6 +122,8 @@ class Win32FormView {
   BrushCache brushes_;
   std::unique_ptr<HandPointer> hand_;
   HWND toolTips_ = nullptr;
+  AccessibleAnnotations annotations_;
+  bool highContrast_ = HighContrastOn();
   // Above zero while the model's changes are being shown.
   int applying_ = 0;
   int subscription_ = 0;

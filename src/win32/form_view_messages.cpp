@@ -1,5 +1,5 @@
-// The form window's messages about its controls: commands, colours, the pointer, owner drawing,
-// dropped files and the default button.
+// The form window's messages about its controls: commands, the pointer, owner drawing, dropped
+// files and the default button.
 #include <string>
 #include <vector>
 
@@ -78,15 +78,6 @@ int Win32FormView::DefaultButtonId() const {
   if (focused != nullptr && focused->control->Kind() == ControlKind::Button) return focused->id;
   const Binding* button = ButtonWhere(IsDefaultInDesign);
   return button != nullptr && Reachable(button->window) ? button->id : 0;
-}
-
-HBRUSH Win32FormView::OnControlColor(HDC dc, HWND control) {
-  const Binding* b = BindingFor(control);
-  // Push buttons are drawn by the system in the desktop's colours.
-  if (b == nullptr || b->control->Kind() == ControlKind::Button) return nullptr;
-  ::SetTextColor(dc, ColorRefOf(b->fore));
-  ::SetBkColor(dc, ColorRefOf(b->back));
-  return brushes_.Get(b->back);
 }
 
 bool Win32FormView::OnSetCursor(HWND under, int hitTest) {

@@ -7,6 +7,7 @@
 #include "core/utf16_text.h"
 #include "win32/design_images.h"
 #include "win32/dpi.h"
+#include "win32/high_contrast.h"
 #include "win32/key_modifiers.h"
 
 namespace quillbit {
@@ -104,7 +105,7 @@ void Win32FormWindow::Show(int showCommand) {
   lastFocus_ = view_->FirstFocusable();
   ::ShowWindow(hwnd_, showCommand);
   ::UpdateWindow(hwnd_);
-  if (lastFocus_ != nullptr && ::GetActiveWindow() == hwnd_) ::SetFocus(lastFocus_);
+  if (::GetActiveWindow() == hwnd_) RestoreFocus();
 }
 
 void Win32FormWindow::BringToFront() {
@@ -183,6 +184,18 @@ void Win32FormWindow::PreviewKey(const MSG& msg, bool press) {
   }
 }
 
+// The control that had the focus last, while a person can still reach it; else the first of the
+// tab order. False when there is none.
+bool Win32FormWindow::RestoreFocus() {
+  HWND target = lastFocus_;
+  if (target == nullptr || !::IsChild(hwnd_, target) || !Win32FormView::Reachable(target))
+    target = view_->FirstFocusable();
+  if (target == nullptr) return false;
+  lastFocus_ = target;
+  ::SetFocus(target);
+  return true;
+}
+
 // Tab and Shift+Tab, or a control named: the dialog manager's way of moving the focus. A text
 // box reached this way has its text selected.
 void Win32FormWindow::NextControl(WPARAM wParam, LPARAM lParam) {
@@ -247,14 +260,27 @@ LRESULT Win32FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       NextControl(wParam, lParam);
       return 0;
     case WM_ACTIVATE:
-      // The focus comes back to the control that had it when the window was left.
+      // As in a dialog box, the focus comes back to the control that had it when the window was
+      // left.
       if (LOWORD(wParam) == WA_INACTIVE) {
         const HWND focus = ::GetFocus();
         if (focus != nullptr && ::IsChild(hwnd, focus)) lastFocus_ = focus;
-      } else if (lastFocus_ != nullptr && ::IsWindow(lastFocus_) && ::IsChild(hwnd, lastFocus_)) {
-        ::SetFocus(lastFocus_);
-        return 0;
+        break;
       }
+      if (HIWORD(wParam) == 0 && RestoreFocus()) return 0;
+      break;
+    case WM_SETFOCUS: {
+      // The window itself takes no keys: the focus it is given goes back to the control that
+      // just had it, or on to the one last focused.
+      const auto previous = reinterpret_cast<HWND>(wParam);
+      if (previous != nullptr && ::IsChild(hwnd, previous)) lastFocus_ = previous;
+      RestoreFocus();
+      return 0;
+    }
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      // The user's colours or high contrast setting may have changed.
+      view_->ColorsChanged(HighContrastOn());
       break;
     case WM_DPICHANGED: {
       const RECT* suggested = reinterpret_cast<const RECT*>(lParam);

@@ -81,6 +81,7 @@ class Win32FormWindow {
   void SizeClientArea(int dpi);
   void PreviewKey(const MSG& msg, bool press);
   void NextControl(WPARAM wParam, LPARAM lParam);
+  bool RestoreFocus();
   void Closing();
   void Destroyed();
 
