@@ -16,7 +16,9 @@ class ModifierHandsTest : public ::testing::Test {
   std::vector<std::string> events;
   bool windowOpen = true;
   ModifierHands hands{[this](std::string_view key, bool press, int held) {
-    events.push_back((press ? "+" : "-") + std::string(key) + "/" + std::to_string(held));
+    std::string event(press ? "+" : "-");
+    event.append(key).append("/").append(std::to_string(held));
+    events.push_back(event);
     return windowOpen;
   }};
 };
