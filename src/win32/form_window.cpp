@@ -278,9 +278,11 @@ LRESULT Win32FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_SYSCOLORCHANGE:
-    case WM_SETTINGCHANGE:
-      // The user's colours or high contrast setting may have changed.
       view_->ColorsChanged(HighContrastOn());
+      break;
+    case WM_SETTINGCHANGE:
+      // Other settings change the colours of none of the controls.
+      if (wParam == SPI_SETHIGHCONTRAST) view_->ColorsChanged(HighContrastOn());
       break;
     case WM_DPICHANGED: {
       const RECT* suggested = reinterpret_cast<const RECT*>(lParam);

@@ -70,8 +70,8 @@ TEST_F(HighContrastWindow, DrawsTheHighlightedValueInTheSchemesColorWhileItIsOn)
   EXPECT_EQ(TextColor("txtCCEMin"), RGB(0, 0, 255));
 }
 
-// Turned on as the control panel does, the setting reaches every window. Wine 8 keeps the
-// setting off whatever it is told; there the window is shown to read it anew when told of a
+// Turned on as the control panel does, the setting reaches every window. Wine 8 refuses to
+// set it (ERROR_INVALID_SPI_VALUE); there the window is shown to read it anew when told of a
 // change.
 TEST_F(HighContrastWindow, FollowsTheSettingWhenItChanges) {
   HIGHCONTRASTW contrast{};
