@@ -57,12 +57,20 @@ HMENU Win32MenuBar::Build(std::string_view container, bool bar) const {
     if (!IsMenu(c) || c.Design().container != container || !c.Visible()) continue;
     const std::wstring text = WideText(c.Text());
     const UINT enabled = c.Enabled() ? MF_ENABLED : MF_GRAYED;
+    // Every item carries its control's id, a menu and a separator too, so that what a menu
+    // shows can be told apart by item, from outside as well.
+    const auto id = static_cast<UINT>(commandId_(c));
     if (IsSeparator(c)) {
-      ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+      ::AppendMenuW(menu, MF_SEPARATOR, id, nullptr);
     } else if (HasItems(controls_, c)) {
       const HMENU items = Build(c.Name(), false);
       ::AppendMenuW(menu, MF_POPUP | MF_STRING | enabled, reinterpret_cast<UINT_PTR>(items),
                     text.c_str());
+      MENUITEMINFOW info{};
+      info.cbSize = sizeof info;
+      info.fMask = MIIM_ID;
+      info.wID = id;
+      ::SetMenuItemInfoW(menu, static_cast<UINT>(::GetMenuItemCount(menu) - 1), TRUE, &info);
     } else {
       ::AppendMenuW(menu, MF_STRING | enabled, static_cast<UINT_PTR>(commandId_(c)), text.c_str());
     }

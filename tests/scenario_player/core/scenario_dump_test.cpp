@@ -8,7 +8,8 @@ namespace {
 TEST(ScenarioDump, BeforeTheStartEverythingIsNullOrEmpty) {
   EXPECT_EQ(DumpLine(Snapshot{}),
             R"({"main": null, "about": null, "state": null, "calc_runs": 0, "messages": [], )"
-            R"("opened": [], "started": [], "store": {}, "title": {"main": null, "about": null}})");
+            R"("opened": [], "started": [], "store": {}, "title": {"main": null, "about": null}, )"
+            R"("focus": null})");
 }
 
 TEST(ScenarioDump, ControlsCarryTheFieldsOfTheirKind) {
@@ -38,6 +39,7 @@ TEST(ScenarioDump, ControlsCarryTheFieldsOfTheirKind) {
   s.messages = {{"Quillbit", "Note: \"Single Pass VBR\" does not work well with PAL"}};
   s.opened = {"mailto:quillbit@example.org"};
   s.store = {{"chkFF", SettingValue::Text("ch")}, {"n", SettingValue::Integer(-1)}};
+  s.focus = "txtFPS";
   EXPECT_EQ(
       DumpLine(s),
       R"({"main": {"txtFPS": {"text": "23.9759", "visible": true, "enabled": true, )"
@@ -56,7 +58,7 @@ TEST(ScenarioDump, ControlsCarryTheFieldsOfTheirKind) {
       R"("text": "Note: \"Single Pass VBR\" does not work well with PAL"}], )"
       R"("opened": ["mailto:quillbit@example.org"], "started": [], )"
       R"("store": {"chkFF": "ch", "n": -1}, )"
-      R"json("title": {"main": "Quillbit (Version 1.1.1)", "about": null}})json");
+      R"json("title": {"main": "Quillbit (Version 1.1.1)", "about": null}, "focus": "txtFPS"})json");
 }
 
 }  // namespace

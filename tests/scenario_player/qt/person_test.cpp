@@ -15,6 +15,7 @@
 #include "core/control_set.h"
 #include "gui/key_preview.h"
 #include "scenario_player/core/key_names.h"
+#include "scenario_player/core/modifier_hands.h"
 #include "scenario_player/qt/message_watcher.h"
 
 namespace quillbit::scenario {
@@ -53,29 +54,31 @@ class PersonTest : public ::testing::Test {
   }
   KeyLog box;
   Person person;
+  // The modifier keys held as the front end holds them, each key event going to the box.
+  ModifierHands hands{[this](std::string_view key, bool press, int held) {
+    person.KeyEvent(box, KeyByName(key).value(), press, held);
+    return true;
+  }};
 };
 
 // As on a desktop, a modifier key's own press reports it held and its release reports it let go.
 TEST_F(PersonTest, AStrokeWithModifiersPressesThemFirstAndReleasesThemLast) {
-  person.Stroke(box, Qt::Key_Down, kShiftMask | kCtrlMask);
+  hands.Stroke("Down", kShiftMask | kCtrlMask);
   EXPECT_EQ(box.keys, (std::vector<std::string>{"+Shift/s", "+Control/s/c", "+Down/s/c",
                                                 "-Down/s/c", "-Control/s", "-Shift"}));
-  EXPECT_EQ(person.Held(), 0);
 }
 
-TEST_F(PersonTest, HeldModifiersStayDownAcrossStrokes) {
-  person.PressModifiers(box, kShiftMask);
-  person.Stroke(box, Qt::Key_A, 0);
-  person.Stroke(box, Qt::Key_B, kShiftMask);
-  EXPECT_EQ(person.Held(), kShiftMask);
-  person.ReleaseModifiers(box, kShiftMask);
-  EXPECT_EQ(box.keys,
-            (std::vector<std::string>{"+Shift/s", "+A/s", "-A/s", "+B/s", "-B/s", "-Shift"}));
-  EXPECT_EQ(box.text(), "AB");
+TEST_F(PersonTest, HeldShiftMakesCapitals) {
+  hands.Press(kShiftMask);
+  hands.Stroke("A", 0);
+  hands.Release(kShiftMask);
+  hands.Stroke("B", 0);
+  EXPECT_EQ(box.keys, (std::vector<std::string>{"+Shift/s", "+A/s", "-A/s", "-Shift", "+B", "-B"}));
+  EXPECT_EQ(box.text(), "Ab");
 }
 
 TEST_F(PersonTest, TypingPressesAndReleasesAKeyPerCharacter) {
-  person.Type(box, "1.5");
+  person.Type(box, "1.5", 0);
   EXPECT_EQ(box.text(), "1.5");
   EXPECT_EQ(box.keys, (std::vector<std::string>{"+1", "-1", "+.", "-.", "+5", "-5"}));
 }
@@ -103,7 +106,7 @@ TEST_F(PersonTest, AnAccessKeyPressesItsButtonOnceItsClickIsShown) {
   int clicks = 0;
   QObject::connect(&go, &QPushButton::clicked, [&] { ++clicks; });
   go.show();
-  person.Stroke(box, Qt::Key_G, kAltMask);
+  hands.Stroke("G", kAltMask);
   EXPECT_EQ(clicks, 1);
   EXPECT_FALSE(go.isDown());
 }
@@ -118,10 +121,10 @@ TEST(PersonPick, ChoosesTheItemOfANarrowListWithTheMouse) {
   QObject::connect(&list, &QComboBox::activated, [&](int index) { activated = index; });
   window.show();
   Person person;
-  EXPECT_TRUE(person.Pick(list, 3));
+  EXPECT_TRUE(person.Pick(list, 3, 0));
   EXPECT_EQ(activated, 3);
   EXPECT_EQ(list.currentText(), "GB");
-  EXPECT_TRUE(person.Pick(list, 2));
+  EXPECT_TRUE(person.Pick(list, 2, 0));
   EXPECT_EQ(list.currentText(), "MB");
 }
 
@@ -134,7 +137,7 @@ TEST(PersonMenu, ChoosesAnItemThroughItsMenu) {
   QObject::connect(exit, &QAction::triggered, [&] { ++triggered; });
   window.show();
   Person person;
-  EXPECT_TRUE(person.ChooseMenuItem(bar, *file->menuAction(), *exit));
+  EXPECT_TRUE(person.ChooseMenuItem(bar, *file->menuAction(), *exit, 0));
   EXPECT_EQ(triggered, 1);
   EXPECT_FALSE(file->isVisible());
 }

@@ -65,6 +65,7 @@ Json DumpJson(const Snapshot& s) {
     }
   }
   json["title"] = {{"main", TitleJson(s.main)}, {"about", TitleJson(s.about)}};
+  json["focus"] = s.focus ? Json(*s.focus) : Json(nullptr);
   return json;
 }
 

@@ -38,7 +38,8 @@ struct Snapshot {
   std::vector<MessageView> messages;
   std::vector<std::string> opened;
   std::vector<std::string> started;
-  std::vector<StoredView> store;  // missing values are left out
+  std::vector<StoredView> store;     // missing values are left out
+  std::optional<std::string> focus;  // the control with the keyboard focus; none for none
 };
 
 // The snapshot as JSON, and as the one line a dump prints (without the line break).

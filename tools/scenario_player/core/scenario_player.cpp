@@ -145,13 +145,13 @@ void Player::Clear(const Command& command) {
     Fail(command.target + " is not a text box");
   Focus(target);
   frontEnd_.SelectAll(command.target);
-  frontEnd_.Stroke(command.target, "Delete", 0);
+  frontEnd_.Stroke("Delete", 0);
 }
 
 void Player::Key(const Command& command) {
   if (!frontEnd_.KnowsKey(command.key)) Fail("unknown key " + Quoted(command.key));
   Focus(Find(command.target));
-  frontEnd_.Stroke(command.target, command.key, command.modifiers);
+  frontEnd_.Stroke(command.key, command.modifiers);
 }
 
 void Player::Modifiers(const Command& command, bool press) {
@@ -225,7 +225,8 @@ void Player::Drop(const Command& command) {
   if (!target.shown.visible) Fail(command.target + " is hidden");
   std::vector<std::string> paths;
   for (const std::string& file : command.files) paths.push_back(Resolve(file));
-  frontEnd_.Drop(command.target, paths);
+  if (!frontEnd_.Drop(command.target, paths))
+    Fail("no window under " + command.target + " takes dropped files");
 }
 
 // "File" > "Open Project...", with the file chosen in its dialog.
@@ -247,6 +248,7 @@ void Player::Dump() {
   snapshot.opened = frontEnd_.Opened();
   snapshot.started = frontEnd_.Started();
   snapshot.store = registry_.ReadKey();
+  snapshot.focus = frontEnd_.Focused();
   const std::string line = DumpLine(snapshot);
   std::fwrite(line.data(), 1, line.size(), out_);
   std::fputc('\n', out_);

@@ -81,84 +81,39 @@ void Person::Key(QWidget& target, int key, const QString& text, bool press,
   QTest::simulateEvent(&target, press, key, mods, text, false);
 }
 
-// A modifier key's own press carries the modifiers held before it, its release those held until
-// then, as the window system reports them.
-void Person::ModifierKey(QWidget& target, int bit, bool press) {
-  for (const ModifierKeyEntry& entry : kModifierKeys) {
-    if (entry.bit != bit) continue;
-    const Qt::KeyboardModifiers before = QtModifiers(held_);
-    held_ = press ? (held_ | bit) : (held_ & ~bit);
-    Key(target, entry.key, QString(), press, before);
-  }
+void Person::KeyEvent(QWidget& target, Qt::Key key, bool press, int held) {
+  Key(target, key, TextOfKey(key, held), press, QtModifiers(held));
+  if (!press) AwaitAnimatedClicks();
 }
 
-void Person::PressModifiers(QWidget& target, int mask) {
-  const QPointer<QWidget> alive(&target);
-  for (const ModifierKeyEntry& entry : kModifierKeys) {
-    if ((mask & entry.bit) != 0 && (held_ & entry.bit) == 0 && alive != nullptr)
-      ModifierKey(*alive, entry.bit, true);
-  }
-}
-
-void Person::ReleaseModifiers(QWidget& target, int mask) {
-  const QPointer<QWidget> alive(&target);
-  for (auto it = std::rbegin(kModifierKeys); it != std::rend(kModifierKeys); ++it) {
-    if ((mask & it->bit) != 0 && (held_ & it->bit) != 0 && alive != nullptr)
-      ModifierKey(*alive, it->bit, false);
-  }
-}
-
-void Person::Stroke(QWidget& target, Qt::Key key, int mask) {
-  const int extra = mask & ~held_;
-  QPointer<QWidget> alive(&target);
-  PressModifiers(target, extra);
-  for (const ModifierKeyEntry& entry : kModifierKeys) {
-    // The key named is itself a modifier: pressing it is holding it.
-    if (entry.key == key) {
-      if (alive != nullptr && (held_ & entry.bit) == 0) ModifierKey(*alive, entry.bit, true);
-      if (alive != nullptr) ModifierKey(*alive, entry.bit, false);
-      if (alive != nullptr) ReleaseModifiers(*alive, extra);
-      return;
-    }
-  }
-  const QString text = TextOfKey(key, held_);
-  if (alive != nullptr) Key(*alive, key, text, true, QtModifiers(held_));
-  // The press may have moved the focus or closed the window; the release goes where it is now.
-  QWidget* now = QApplication::focusWidget();
-  if (now == nullptr) now = alive;
-  if (now != nullptr) Key(*now, key, text, false, QtModifiers(held_));
-  if (now != nullptr) ReleaseModifiers(*now, extra);
-  AwaitAnimatedClicks();
-}
-
-void Person::Type(QWidget& target, const QString& text) {
+void Person::Type(QWidget& target, const QString& text, int held) {
   QPointer<QWidget> to(&target);
   for (const QChar c : text) {
     if (QWidget* focus = QApplication::focusWidget()) to = focus;
     if (to == nullptr) return;
     const auto [key, keyText] = KeyForCharacter(c);
-    Key(*to, key, keyText, true, QtModifiers(held_));
+    Key(*to, key, keyText, true, QtModifiers(held));
     if (QWidget* focus = QApplication::focusWidget()) to = focus;
     if (to == nullptr) return;
-    Key(*to, key, keyText, false, QtModifiers(held_));
+    Key(*to, key, keyText, false, QtModifiers(held));
     AwaitAnimatedClicks();
   }
 }
 
-void Person::Click(QWidget& widget, QPoint at) {
-  QTest::mouseClick(&widget, Qt::LeftButton, QtModifiers(held_), at);
+void Person::Click(QWidget& widget, QPoint at, int held) {
+  QTest::mouseClick(&widget, Qt::LeftButton, QtModifiers(held), at);
 }
 
-void Person::MoveMouse(QWidget& widget, QPoint at) {
+void Person::MoveMouse(QWidget& widget, QPoint at, int held) {
   QMouseEvent move(QEvent::MouseMove, at, widget.mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                   QtModifiers(held_));
+                   QtModifiers(held));
   QApplication::sendEvent(&widget, &move);
 }
 
-bool Person::Pick(QComboBox& list, int index) {
+bool Person::Pick(QComboBox& list, int index, int held) {
   const QPointer<QComboBox> alive(&list);
   const QPoint pressed = list.rect().center();
-  QTest::mouseClick(&list, Qt::LeftButton, QtModifiers(held_), pressed);
+  QTest::mouseClick(&list, Qt::LeftButton, QtModifiers(held), pressed);
   QApplication::processEvents();
   if (alive == nullptr) return false;
   QAbstractItemView* view = list.view();
@@ -176,22 +131,22 @@ bool Person::Pick(QComboBox& list, int index) {
         (viewport.mapToGlobal(away) - opened).manhattanLength())
       away = corner;
   }
-  MoveMouse(viewport, away);
+  MoveMouse(viewport, away, held);
   // An item can be drawn wider than the list; the hand aims at the part that shows.
   const QPoint at = view->visualRect(item).intersected(viewport.rect()).center();
-  MoveMouse(viewport, at);
-  QTest::mouseClick(&viewport, Qt::LeftButton, QtModifiers(held_), at);
+  MoveMouse(viewport, at, held);
+  QTest::mouseClick(&viewport, Qt::LeftButton, QtModifiers(held), at);
   QApplication::processEvents();
   return alive != nullptr && !view->isVisible();
 }
 
-bool Person::ChooseMenuItem(QMenuBar& bar, QAction& menu, QAction& item) {
-  QTest::mouseClick(&bar, Qt::LeftButton, QtModifiers(held_), bar.actionGeometry(&menu).center());
+bool Person::ChooseMenuItem(QMenuBar& bar, QAction& menu, QAction& item, int held) {
+  QTest::mouseClick(&bar, Qt::LeftButton, QtModifiers(held), bar.actionGeometry(&menu).center());
   QApplication::processEvents();
   QMenu* popup = menu.menu();
   if (popup == nullptr || !popup->isVisible()) return false;
   const QPointer<QMenu> alive(popup);
-  QTest::mouseClick(popup, Qt::LeftButton, QtModifiers(held_),
+  QTest::mouseClick(popup, Qt::LeftButton, QtModifiers(held),
                     popup->actionGeometry(&item).center());
   QApplication::processEvents();
   return alive == nullptr || !alive->isVisible();

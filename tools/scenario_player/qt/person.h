@@ -17,34 +17,25 @@ Qt::KeyboardModifiers QtModifiers(int mask);
 std::optional<Qt::Key> KeyByName(std::string_view name);
 
 // A person at the keyboard and mouse. Keys go down and up one at a time, each as its own event,
-// with the modifier keys that are held; the mouse clicks with the left button.
+// with the modifier keys held (a mask of kShiftMask, kCtrlMask, kAltMask, which the front end
+// keeps); the mouse clicks with the left button.
 class Person {
  public:
-  // Modifier keys held down now (kShiftMask, kCtrlMask, kAltMask).
-  int Held() const { return held_; }
-
-  // Presses, or releases, those of `mask` that are not (or are) held, where the keys go.
-  void PressModifiers(QWidget& target, int mask);
-  void ReleaseModifiers(QWidget& target, int mask);
-
-  // One key pressed and released, with `mask` held for it on top of what is held already.
-  void Stroke(QWidget& target, Qt::Key key, int mask);
+  // One key's press or release at `target`, with `held` down before it.
+  void KeyEvent(QWidget& target, Qt::Key key, bool press, int held);
   // A key press and release per character; the keys go wherever the focus is by then.
-  void Type(QWidget& target, const QString& text);
+  void Type(QWidget& target, const QString& text, int held);
 
   // A click of the left button at `at` in the widget, with the held modifiers.
-  void Click(QWidget& widget, QPoint at);
+  void Click(QWidget& widget, QPoint at, int held);
   // Opens the list with a click and clicks the item; false when the list did not close on it.
-  bool Pick(QComboBox& list, int index);
+  bool Pick(QComboBox& list, int index, int held);
   // Opens the menu from the menu bar and clicks the item in it.
-  bool ChooseMenuItem(QMenuBar& bar, QAction& menu, QAction& item);
+  bool ChooseMenuItem(QMenuBar& bar, QAction& menu, QAction& item, int held);
 
  private:
   void Key(QWidget& target, int key, const QString& text, bool press, Qt::KeyboardModifiers mods);
-  void ModifierKey(QWidget& target, int bit, bool press);
-  void MoveMouse(QWidget& widget, QPoint at);
-
-  int held_ = 0;
+  void MoveMouse(QWidget& widget, QPoint at, int held);
 };
 
 }  // namespace quillbit::scenario

@@ -59,10 +59,20 @@ QtFrontEnd::~QtFrontEnd() {
 }
 
 // Lets posted events and deferred deletions run, as the event loop would between two actions.
+// When the active window has gone, the desktop activates another window of the program, as a
+// window manager does (the offscreen platform has none).
 void QtFrontEnd::Settle() {
   QApplication::processEvents();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QApplication::processEvents();
+  if (QApplication::activeWindow() != nullptr) return;
+  for (const WindowId id : {WindowId::Main, WindowId::About}) {
+    if (const std::optional<Window> window = WindowShown(id)) {
+      Activate(*window->widget);
+      QApplication::processEvents();
+      return;
+    }
+  }
 }
 
 void QtFrontEnd::Start() {
@@ -86,10 +96,6 @@ std::optional<QtFrontEnd::Window> QtFrontEnd::WindowShown(WindowId window) const
   return Window{dialog, &dialog->View()};
 }
 
-bool QtFrontEnd::Shown(WindowId window) const {
-  return WindowShown(window).has_value();
-}
-
 void QtFrontEnd::Close(WindowId which) {
   const std::optional<Window> window = WindowShown(which);
   if (!window) return;
@@ -104,13 +110,13 @@ void QtFrontEnd::Close(WindowId which) {
 
 // What a file manager's drag delivers to the window under the pointer: the drag entering, moving
 // over the control's centre, and the drop there.
-void QtFrontEnd::Drop(std::string_view name, const std::vector<std::string>& paths) {
+bool QtFrontEnd::Drop(std::string_view name, const std::vector<std::string>& paths) {
   const Target target = Widget(name);
   // Qt delivers a drag to the widget under the pointer that takes drops, else to the nearest
   // one around it that does.
   QWidget* receiver = target.widget;
   while (receiver != nullptr && !receiver->acceptDrops()) receiver = receiver->parentWidget();
-  if (receiver == nullptr) return;
+  if (receiver == nullptr) return false;
   QMimeData data;
   QList<QUrl> urls;
   for (const std::string& path : paths)
@@ -119,45 +125,49 @@ void QtFrontEnd::Drop(std::string_view name, const std::vector<std::string>& pat
   const QPoint at = target.widget->mapTo(receiver, target.widget->rect().center());
   QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(receiver, &enter);
-  if (!enter.isAccepted()) return;
+  if (!enter.isAccepted()) return true;
   QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(receiver, &move);
   QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(receiver, &drop);
   Settle();
-}
-
-std::optional<QtFrontEnd::Target> QtFrontEnd::Locate(std::string_view name) const {
-  for (const WindowId id : {WindowId::Main, WindowId::About}) {
-    const std::optional<Window> window = WindowShown(id);
-    if (!window) continue;
-    QWidget* widget = window->view->WidgetFor(name);
-    QAction* action = widget == nullptr ? window->view->ActionFor(name) : nullptr;
-    if (widget == nullptr && action == nullptr) continue;
-    return Target{*window, window->view->Controls().Find(name), widget, action};
-  }
-  return std::nullopt;
+  return true;
 }
 
 QtFrontEnd::Target QtFrontEnd::Widget(std::string_view name) const {
-  return Locate(name).value();
+  const Window window = WindowShown(WindowWith(name).value()).value();
+  QWidget* widget = window.view->WidgetFor(name);
+  return Target{window, window.view->Controls().Find(name), widget,
+                widget == nullptr ? window.view->ActionFor(name) : nullptr};
 }
 
-std::optional<FoundControl> QtFrontEnd::Find(std::string_view name) const {
-  const std::optional<Target> target = Locate(name);
-  if (!target) return std::nullopt;
-  const bool inMain = target->window.widget == main_.get();
-  return FoundControl{
-      .window = inMain ? WindowId::Main : WindowId::About,
-      .kind = target->control->Kind(),
-      .shown = target->window.view->Shown(name).value(),
-      .opensMenu = target->action != nullptr && target->action->menu() != nullptr,
-      .takesFocus = target->widget != nullptr && (target->widget->focusPolicy() & Qt::ClickFocus),
+ControlSet* QtFrontEnd::ControlsShown(WindowId id) const {
+  const std::optional<Window> window = WindowShown(id);
+  return window ? &window->view->Controls() : nullptr;
+}
+
+ControlSet* QtFrontEnd::MainControls() const {
+  return main_ != nullptr ? &main_->View().Controls() : nullptr;
+}
+
+std::optional<FrontEnd::Showing> QtFrontEnd::Show(WindowId id, const Control& control) const {
+  const Window window = WindowShown(id).value();
+  const std::string& name = control.Name();
+  QWidget* widget = window.view->WidgetFor(name);
+  QAction* action = widget == nullptr ? window.view->ActionFor(name) : nullptr;
+  if (widget == nullptr && action == nullptr) return std::nullopt;
+  return Showing{
+      .shown = window.view->Shown(name).value(),
+      .opensMenu = action != nullptr && action->menu() != nullptr,
+      .takesFocus = widget != nullptr && (widget->focusPolicy() & Qt::ClickFocus),
   };
 }
 
-bool QtFrontEnd::MainHas(std::string_view name) const {
-  return main_ != nullptr && main_->View().Controls().Find(name) != nullptr;
+// The control whose widget, or a part of it, has the application's focus.
+const Control* QtFrontEnd::FocusIn(WindowId id) const {
+  const QWidget* focus = QApplication::focusWidget();
+  if (focus == nullptr) return nullptr;
+  return WindowShown(id).value().view->ControlFor(focus);
 }
 
 void QtFrontEnd::Focus(std::string_view name) {
@@ -171,39 +181,27 @@ bool QtFrontEnd::KnowsKey(std::string_view key) const {
   return KeyByName(key).has_value();
 }
 
-void QtFrontEnd::Stroke(std::string_view name, std::string_view key, int modifiers) {
-  person_.Stroke(*Widget(name).widget, KeyByName(key).value(), modifiers);
-}
-
 void QtFrontEnd::Type(std::string_view name, std::string_view text) {
-  person_.Type(*Widget(name).widget, QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+  person_.Type(*Widget(name).widget, QString::fromUtf8(text.data(), static_cast<int>(text.size())),
+               HeldModifiers());
 }
 
 void QtFrontEnd::SelectAll(std::string_view name) {
   if (auto* edit = qobject_cast<QLineEdit*>(Widget(name).widget)) edit->selectAll();
 }
 
-// Where a key goes that is pressed without choosing a control: the focus, else the active window.
+// Where a key goes: the focus, else the active window, else a shown window.
 QWidget* QtFrontEnd::KeyTarget() const {
   if (QWidget* focus = QApplication::focusWidget()) return focus;
   if (QWidget* active = QApplication::activeWindow()) return active;
-  for (const WindowId id : {WindowId::Main, WindowId::About}) {
-    if (const std::optional<Window> window = WindowShown(id)) return window->widget;
-  }
-  return nullptr;
+  const std::optional<WindowId> shown = AnyShown();
+  return shown ? WindowShown(*shown)->widget : nullptr;
 }
 
-bool QtFrontEnd::PressModifiers(int mask) {
+bool QtFrontEnd::KeyEvent(std::string_view key, bool press, int heldBefore) {
   QWidget* target = KeyTarget();
   if (target == nullptr) return false;
-  person_.PressModifiers(*target, mask);
-  return true;
-}
-
-bool QtFrontEnd::ReleaseModifiers(int mask) {
-  QWidget* target = KeyTarget();
-  if (target == nullptr) return false;
-  person_.ReleaseModifiers(*target, mask);
+  person_.KeyEvent(*target, KeyByName(key).value(), press, heldBefore);
   return true;
 }
 
@@ -216,7 +214,7 @@ void QtFrontEnd::Click(std::string_view name) {
       button != nullptr && (qobject_cast<QCheckBox*>(button) != nullptr ||
                             qobject_cast<QRadioButton*>(button) != nullptr))
     at = ButtonClickPoint(*button);
-  person_.Click(widget, at);
+  person_.Click(widget, at, HeldModifiers());
 }
 
 bool QtFrontEnd::Pick(std::string_view name, int index) {
@@ -224,7 +222,7 @@ bool QtFrontEnd::Pick(std::string_view name, int index) {
   auto* list = qobject_cast<QComboBox*>(target.widget);
   if (list == nullptr) return false;
   Activate(*target.window.widget);
-  return person_.Pick(*list, index);
+  return person_.Pick(*list, index, HeldModifiers());
 }
 
 FrontEnd::MenuChoice QtFrontEnd::ChooseMenuItem(std::string_view name) {
@@ -235,8 +233,9 @@ FrontEnd::MenuChoice QtFrontEnd::ChooseMenuItem(std::string_view name) {
   if (bar == nullptr || menu == nullptr || target.action == nullptr)
     return MenuChoice::NotInMenuBar;
   Activate(*target.window.widget);
-  return person_.ChooseMenuItem(*bar, *menu, *target.action) ? MenuChoice::Chosen
-                                                             : MenuChoice::NotChosen;
+  return person_.ChooseMenuItem(*bar, *menu, *target.action, HeldModifiers())
+             ? MenuChoice::Chosen
+             : MenuChoice::NotChosen;
 }
 
 std::optional<WindowView> QtFrontEnd::ReadWindow(WindowId id) const {

@@ -32,29 +32,29 @@ class QtFrontEnd : public FrontEnd {
   ~QtFrontEnd() override;
 
   void Start() override;
-  bool Shown(WindowId window) const override;
   void Settle() override;
   void Close(WindowId window) override;
-  std::optional<FoundControl> Find(std::string_view name) const override;
-  bool MainHas(std::string_view name) const override;
   void Focus(std::string_view name) override;
   bool KnowsKey(std::string_view key) const override;
-  void Stroke(std::string_view name, std::string_view key, int modifiers) override;
   void Type(std::string_view name, std::string_view text) override;
   void SelectAll(std::string_view name) override;
-  int HeldModifiers() const override { return person_.Held(); }
-  bool PressModifiers(int mask) override;
-  bool ReleaseModifiers(int mask) override;
   void Click(std::string_view name) override;
   bool Pick(std::string_view name, int index) override;
   MenuChoice ChooseMenuItem(std::string_view name) override;
-  void Drop(std::string_view name, const std::vector<std::string>& paths) override;
+  bool Drop(std::string_view name, const std::vector<std::string>& paths) override;
   void AnswerFileDialog(std::string path) override { fileDialog_.Answer(std::move(path)); }
   std::optional<WindowView> ReadWindow(WindowId window) const override;
   std::optional<MainModelView> MainModel() const override;
   std::vector<MessageView> Messages() const override { return messages_.Messages(); }
   std::vector<std::string> Opened() const override { return opener_.Targets(); }
   std::vector<std::string> Started() const override { return programs_.Paths(); }
+
+ protected:
+  ControlSet* ControlsShown(WindowId window) const override;
+  ControlSet* MainControls() const override;
+  std::optional<Showing> Show(WindowId window, const Control& control) const override;
+  const Control* FocusIn(WindowId window) const override;
+  bool KeyEvent(std::string_view key, bool press, int heldBefore) override;
 
  private:
   // A shown window and the view of its controls.
@@ -71,8 +71,7 @@ class QtFrontEnd : public FrontEnd {
   };
 
   std::optional<Window> WindowShown(WindowId window) const;
-  std::optional<Target> Locate(std::string_view name) const;
-  // The control's widget; the player has found it already.
+  // The control's widget, or its menu item's action; the player has found it already.
   Target Widget(std::string_view name) const;
   // Where a key goes that is pressed without choosing a control; null when no window is open.
   QWidget* KeyTarget() const;

@@ -17,10 +17,11 @@ MenuModeGuard::~MenuModeGuard() {
   if (guarding == this) guarding = nullptr;
 }
 
-// The window has been told that the loop starts; the loop ends before it waits for a key.
+// The menu loop tells its window that it has run out of messages and is about to wait.
 LRESULT CALLBACK MenuModeGuard::AfterProcedure(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HC_ACTION && guarding != nullptr &&
-      reinterpret_cast<const CWPRETSTRUCT*>(lParam)->message == WM_ENTERMENULOOP) {
+  const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+  if (code == HC_ACTION && guarding != nullptr && call->message == WM_ENTERIDLE &&
+      call->wParam == MSGF_MENU) {
     ::EndMenu();
   }
   return ::CallNextHookEx(nullptr, code, wParam, lParam);

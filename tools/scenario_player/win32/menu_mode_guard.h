@@ -4,11 +4,11 @@
 
 namespace quillbit::scenario {
 
-// Alt pressed and released alone puts the menu bar into keyboard mode: the system's modal menu
-// loop, which waits for the next key. A scenario has no line to act in it, and the player's
-// next line could not run while it waits, so the loop is left as soon as it starts (EndMenu),
-// as a person's Esc would leave it; what the keys did before is untouched. One guard at a time,
-// while it lives.
+// Alt or F10 pressed and released puts the menu bar into keyboard mode: the system's modal menu
+// loop, which reads the keys already typed and then waits for the next. A scenario has no line
+// to act in it, and the player's next line could not run while it waits, so the loop is left as
+// soon as it has nothing left to read (EndMenu at WM_ENTERIDLE), as a person's Esc would leave
+// it; what the keys did before is untouched. One guard at a time, while it lives.
 class MenuModeGuard {
  public:
   MenuModeGuard();

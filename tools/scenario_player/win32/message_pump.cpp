@@ -6,10 +6,11 @@
 
 namespace quillbit::scenario {
 
-void DeliverPendingMessages() {
+void DeliverPendingMessages(const std::function<void(const MSG&)>& seen) {
   MSG msg{};
   while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) continue;
+    if (seen) seen(msg);
     DeliverMessage(msg);
   }
 }

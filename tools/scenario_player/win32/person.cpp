@@ -8,27 +8,18 @@
 namespace quillbit::scenario {
 namespace {
 
+// The modifier keys and the left one of each pair, which the keyboard reports down with them.
 struct ModifierKeyEntry {
-  int bit;
   int virtualKey;
   int leftKey;
 };
-
-// In the order a person presses them; released the other way round.
 constexpr ModifierKeyEntry kModifierKeys[] = {
-    {kShiftMask, VK_SHIFT, VK_LSHIFT},
-    {kCtrlMask, VK_CONTROL, VK_LCONTROL},
-    {kAltMask, VK_MENU, VK_LMENU},
+    {VK_SHIFT, VK_LSHIFT},
+    {VK_CONTROL, VK_LCONTROL},
+    {VK_MENU, VK_LMENU},
 };
 
 constexpr BYTE kDown = 0x80;
-
-int ModifierBitOf(int virtualKey) {
-  for (const ModifierKeyEntry& entry : kModifierKeys) {
-    if (entry.virtualKey == virtualKey) return entry.bit;
-  }
-  return 0;
-}
 
 // Marks the key down or up in the keyboard state; a modifier as its left key too.
 void Mark(BYTE (&state)[256], int virtualKey, bool down) {
@@ -96,6 +87,18 @@ void MarkMouseButton(bool down) {
 
 // The key's message goes where the person's key would: to `target`, while it exists.
 void Person::Key(HWND target, int virtualKey, bool press, LPARAM packet) {
+  PostKey(target, virtualKey, press, packet);
+  DeliverPendingMessages();
+}
+
+void Person::TypeAhead(HWND target, const std::vector<int>& virtualKeys) {
+  for (const int key : virtualKeys) {
+    PostKey(target, key, true);
+    PostKey(target, key, false);
+  }
+}
+
+void Person::PostKey(HWND target, int virtualKey, bool press, LPARAM packet) {
   BYTE state[256] = {};
   ::GetKeyboardState(state);
   if (press) Mark(state, virtualKey, true);
@@ -110,45 +113,10 @@ void Person::Key(HWND target, int virtualKey, bool press, LPARAM packet) {
   const LPARAM data = virtualKey == VK_PACKET ? packet : KeyData(virtualKey, press, alt);
   if (target != nullptr && ::IsWindow(target))
     ::PostMessageW(target, message, static_cast<WPARAM>(virtualKey), data);
-  DeliverPendingMessages();
 }
 
-void Person::ModifierKey(HWND target, int bit, bool press) {
-  for (const ModifierKeyEntry& entry : kModifierKeys) {
-    if (entry.bit != bit) continue;
-    held_ = press ? (held_ | bit) : (held_ & ~bit);
-    Key(target, entry.virtualKey, press);
-  }
-}
-
-void Person::PressModifiers(HWND target, int mask) {
-  for (const ModifierKeyEntry& entry : kModifierKeys) {
-    if ((mask & entry.bit) != 0 && (held_ & entry.bit) == 0) ModifierKey(target, entry.bit, true);
-  }
-}
-
-void Person::ReleaseModifiers(HWND target, int mask) {
-  for (auto it = std::rbegin(kModifierKeys); it != std::rend(kModifierKeys); ++it) {
-    if ((mask & it->bit) != 0 && (held_ & it->bit) != 0) ModifierKey(target, it->bit, false);
-  }
-}
-
-void Person::Stroke(HWND target, int virtualKey, int mask) {
-  const int extra = mask & ~held_;
-  PressModifiers(target, extra);
-  // The key named is itself a modifier: pressing it is holding it.
-  if (const int own = ModifierBitOf(virtualKey)) {
-    if ((held_ & own) == 0) ModifierKey(target, own, true);
-    ModifierKey(target, own, false);
-    ReleaseModifiers(target, extra);
-    return;
-  }
-  Key(target, virtualKey, true);
-  // The press may have moved the focus or closed the window; the release goes where it is now.
-  HWND now = ::GetFocus();
-  if (now == nullptr) now = target;
-  Key(now, virtualKey, false);
-  ReleaseModifiers(now, extra);
+void Person::KeyEvent(HWND target, int virtualKey, bool press) {
+  Key(target, virtualKey, press);
 }
 
 void Person::Type(HWND target, std::wstring_view text) {
@@ -186,21 +154,21 @@ void Person::Type(HWND target, std::wstring_view text) {
   }
 }
 
-void Person::Click(HWND window) {
+void Person::Click(HWND window, int held) {
   RECT client{};
   ::GetClientRect(window, &client);
-  ClickAt(window, POINT{(client.left + client.right) / 2, (client.top + client.bottom) / 2});
+  ClickAt(window, POINT{(client.left + client.right) / 2, (client.top + client.bottom) / 2}, held);
 }
 
 // Mouse messages go to the window that holds the mouse, if one does, as the system sends them.
-void Person::ClickAt(HWND window, POINT at) {
-  const auto post = [this, window, &at](UINT message, WPARAM buttons) {
+void Person::ClickAt(HWND window, POINT at, int held) {
+  const auto post = [held, window, &at](UINT message, WPARAM buttons) {
     HWND to = ::GetCapture();
     POINT point = at;
     if (to == nullptr) to = window;
     if (!::IsWindow(to)) return;
     if (to != window) ::MapWindowPoints(window, to, &point, 1);
-    ::PostMessageW(to, message, MouseKeys(held_) | buttons, MAKELPARAM(point.x, point.y));
+    ::PostMessageW(to, message, MouseKeys(held) | buttons, MAKELPARAM(point.x, point.y));
     DeliverPendingMessages();
   };
   post(WM_MOUSEMOVE, 0);

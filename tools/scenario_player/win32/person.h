@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string_view>
+#include <vector>
 
 namespace quillbit::scenario {
 
@@ -14,29 +15,23 @@ namespace quillbit::scenario {
 // modifiers held. The mouse clicks with the left button at a window's centre.
 class Person {
  public:
-  // Modifier keys held down now (kShiftMask, kCtrlMask, kAltMask).
-  int Held() const { return held_; }
-
-  // Presses, or releases, those of `mask` that are not (or are) held, where the keys go.
-  void PressModifiers(HWND target, int mask);
-  void ReleaseModifiers(HWND target, int mask);
-
-  // One key pressed at `target` and released wherever the focus is then, with `mask` held for
-  // it on top of what is held already.
-  void Stroke(HWND target, int virtualKey, int mask);
+  // One key's press or release at `target`, while it exists.
+  void KeyEvent(HWND target, int virtualKey, bool press);
   // A key press and release per character; the keys go wherever the focus is by then.
   void Type(HWND target, std::wstring_view text);
+  // Each key pressed and released at `target`, typed ahead: all queued before the first is
+  // delivered, so that a modal loop an early key starts (the menu's) reads the others.
+  void TypeAhead(HWND target, const std::vector<int>& virtualKeys);
 
-  // A press and release of the left button at the window's centre, with the held modifiers.
-  void Click(HWND window);
+  // A press and release of the left button at the window's centre, with the modifiers `held`
+  // (a mask of kShiftMask, kCtrlMask, kAltMask).
+  void Click(HWND window, int held);
   // The same at a point of the window's client area; the mouse is over it first.
-  void ClickAt(HWND window, POINT at);
+  void ClickAt(HWND window, POINT at, int held);
 
  private:
   void Key(HWND target, int virtualKey, bool press, LPARAM packet = 0);
-  void ModifierKey(HWND target, int bit, bool press);
-
-  int held_ = 0;
+  void PostKey(HWND target, int virtualKey, bool press, LPARAM packet = 0);
 };
 
 }  // namespace quillbit::scenario

@@ -10,18 +10,11 @@
 #include "core/utf16_text.h"
 #include "scenario_player/core/key_names.h"
 #include "scenario_player/win32/message_pump.h"
+#include "scenario_player/win32/window_reader.h"
 #include "win32/control_kind.h"
 #include "win32/dpi.h"
 
 namespace quillbit::scenario {
-namespace {
-
-bool Grayed(const Win32MenuBar::Place& place) {
-  const UINT state = ::GetMenuState(place.menu, static_cast<UINT>(place.position), MF_BYPOSITION);
-  return state == static_cast<UINT>(-1) || (state & (MF_GRAYED | MF_DISABLED)) != 0;
-}
-
-}  // namespace
 
 Win32FrontEnd::Win32FrontEnd(HINSTANCE instance, ScenarioRegistry& registry, NumberLocale locale,
                              std::vector<std::string> installedSysInfo)
@@ -74,10 +67,6 @@ std::optional<Win32FrontEnd::Window> Win32FrontEnd::WindowShown(WindowId window)
   return Window{WindowId::About, about->Handle(), &about->View()};
 }
 
-bool Win32FrontEnd::Shown(WindowId window) const {
-  return WindowShown(window).has_value();
-}
-
 // What the title bar's close box sends.
 void Win32FrontEnd::Close(WindowId which) {
   const std::optional<Window> window = WindowShown(which);
@@ -86,42 +75,47 @@ void Win32FrontEnd::Close(WindowId which) {
   Settle();
 }
 
-std::optional<Win32FrontEnd::Target> Win32FrontEnd::Locate(std::string_view name) const {
-  for (const WindowId id : {WindowId::Main, WindowId::About}) {
-    const std::optional<Window> window = WindowShown(id);
-    if (!window) continue;
-    const quillbit::Control* control = window->view->Controls().Find(name);
-    if (control == nullptr) continue;
-    if (control->Kind() == ControlKind::Menu) return Target{*window, control, nullptr};
-    if (const HWND hwnd = window->view->HwndFor(name)) return Target{*window, control, hwnd};
-  }
-  return std::nullopt;
-}
-
 Win32FrontEnd::Target Win32FrontEnd::Known(std::string_view name) const {
-  return Locate(name).value();
+  const Window window = WindowShown(WindowWith(name).value()).value();
+  return Target{window, window.view->Controls().Find(name), window.view->HwndFor(name)};
 }
 
-std::optional<FoundControl> Win32FrontEnd::Find(std::string_view name) const {
-  const std::optional<Target> target = Locate(name);
-  if (!target) return std::nullopt;
-  const ControlDesign& design = target->control->Design();
-  const auto& all = target->window.view->Controls().All();
-  const bool hasItems = std::any_of(all.begin(), all.end(), [name](const quillbit::Control& c) {
-    return c.Kind() == ControlKind::Menu && c.Design().container == name;
+ControlSet* Win32FrontEnd::ControlsShown(WindowId id) const {
+  const std::optional<Window> window = WindowShown(id);
+  return window ? &window->view->Controls() : nullptr;
+}
+
+ControlSet* Win32FrontEnd::MainControls() const {
+  return main_ != nullptr ? &main_->View().Controls() : nullptr;
+}
+
+// A menu item is found in the model's list and read from the menu bar, which may not show it;
+// any other control needs a window.
+std::optional<FrontEnd::Showing> Win32FrontEnd::Show(WindowId id, const Control& control) const {
+  const Window window = WindowShown(id).value();
+  const bool menu = control.Kind() == ControlKind::Menu;
+  const HWND hwnd = window.view->HwndFor(control.Name());
+  if (!menu && hwnd == nullptr) return std::nullopt;
+  const auto& all = window.view->Controls().All();
+  const bool hasItems = std::any_of(all.begin(), all.end(), [&control](const quillbit::Control& c) {
+    return c.Kind() == ControlKind::Menu && c.Design().container == control.Name();
   });
-  const WinControlKind* kind = WinControlKindOf(design.kind);
-  return FoundControl{
-      .window = target->window.id,
-      .kind = target->control->Kind(),
-      .shown = target->window.view->Shown(name).value(),
-      .opensMenu = target->control->Kind() == ControlKind::Menu && hasItems,
-      .takesFocus = target->hwnd != nullptr && kind != nullptr && kind->TakesFocus(design),
+  return Showing{
+      .shown = Read(window, control),
+      .opensMenu = menu && hasItems,
+      .takesFocus = hwnd != nullptr && TakesFocus(hwnd),
   };
 }
 
-bool Win32FrontEnd::MainHas(std::string_view name) const {
-  return main_ != nullptr && main_->View().Controls().Find(name) != nullptr;
+// What the control's window shows; a menu item from the menu bar, and the colour from what its
+// window paints it with.
+ControlView Win32FrontEnd::Read(const Window& window, const quillbit::Control& control) const {
+  const std::string& name = control.Name();
+  if (control.Kind() == ControlKind::Menu)
+    return ReadMenuItem(window.hwnd, static_cast<UINT>(window.view->CommandIdFor(name)), name);
+  ControlView shown = window.view->Shown(name).value_or(ControlView{.name = name});
+  if (const HWND hwnd = window.view->HwndFor(name)) shown.color = DrawnTextColor(hwnd);
+  return shown;
 }
 
 // As a click on the window's title bar would, when it is not the active one.
@@ -144,10 +138,6 @@ bool Win32FrontEnd::KnowsKey(std::string_view key) const {
   return VirtualKeyByName(key).has_value();
 }
 
-void Win32FrontEnd::Stroke(std::string_view name, std::string_view key, int modifiers) {
-  person_.Stroke(Known(name).hwnd, VirtualKeyByName(key).value(), modifiers);
-}
-
 void Win32FrontEnd::Type(std::string_view name, std::string_view text) {
   person_.Type(Known(name).hwnd, WideText(text));
 }
@@ -156,34 +146,26 @@ void Win32FrontEnd::SelectAll(std::string_view name) {
   ::SendMessageW(Known(name).hwnd, EM_SETSEL, 0, -1);
 }
 
-// The focus, else the active window, else a shown window.
+// Where a key goes: the focus, else the active window, else a shown window.
 HWND Win32FrontEnd::KeyTarget() const {
   if (const HWND focus = ::GetFocus()) return focus;
   if (const HWND active = ::GetActiveWindow()) return active;
-  for (const WindowId id : {WindowId::Main, WindowId::About}) {
-    if (const std::optional<Window> window = WindowShown(id)) return window->hwnd;
-  }
-  return nullptr;
+  const std::optional<WindowId> shown = AnyShown();
+  return shown ? WindowShown(*shown)->hwnd : nullptr;
 }
 
-bool Win32FrontEnd::PressModifiers(int mask) {
+bool Win32FrontEnd::KeyEvent(std::string_view key, bool press, int /*heldBefore*/) {
   const HWND target = KeyTarget();
   if (target == nullptr) return false;
-  person_.PressModifiers(target, mask);
-  return true;
-}
-
-bool Win32FrontEnd::ReleaseModifiers(int mask) {
-  const HWND target = KeyTarget();
-  if (target == nullptr) return false;
-  person_.ReleaseModifiers(target, mask);
+  // The thread's keyboard state, which each key's message marks, tells what is held.
+  person_.KeyEvent(target, VirtualKeyByName(key).value(), press);
   return true;
 }
 
 void Win32FrontEnd::Click(std::string_view name) {
   const Target target = Known(name);
   Activate(target.window.hwnd);
-  person_.Click(target.hwnd);
+  person_.Click(target.hwnd, HeldModifiers());
 }
 
 // A pick as the mouse makes it: a click opens the list, a click on the item chooses it, and the
@@ -191,7 +173,7 @@ void Win32FrontEnd::Click(std::string_view name) {
 bool Win32FrontEnd::Pick(std::string_view name, int index) {
   const Target target = Known(name);
   Activate(target.window.hwnd);
-  person_.Click(target.hwnd);
+  person_.Click(target.hwnd, HeldModifiers());
   COMBOBOXINFO info{};
   info.cbSize = sizeof info;
   if (!::IsWindow(target.hwnd) || !::GetComboBoxInfo(target.hwnd, &info) ||
@@ -209,64 +191,101 @@ bool Win32FrontEnd::Pick(std::string_view name, int index) {
     ::SendMessageW(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(index),
                    reinterpret_cast<LPARAM>(&item));
   }
-  person_.ClickAt(info.hwndList, POINT{(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+  person_.ClickAt(info.hwndList, POINT{(item.left + item.right) / 2, (item.top + item.bottom) / 2},
+                  HeldModifiers());
   return !::IsWindowVisible(info.hwndList);
 }
 
-// What the shell hands a window when files are dropped on it: the files, and the point of the
-// drop in the window's client area, here the control's centre. The window frees it.
-void Win32FrontEnd::Drop(std::string_view name, const std::vector<std::string>& paths) {
+// What the shell does with files dropped at a point of the screen, here the control's centre:
+// the window under it that accepts files (WS_EX_ACCEPTFILES), or the nearest one around it that
+// does, is handed the files and the point in its client area. It frees them.
+bool Win32FrontEnd::Drop(std::string_view name, const std::vector<std::string>& paths) {
   const Target target = Known(name);
+  RECT rect{};
+  ::GetWindowRect(target.hwnd, &rect);
+  const POINT at{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+  HWND receiver = ::WindowFromPoint(at);
+  const HWND desktop = ::GetDesktopWindow();
+  while (receiver != nullptr && receiver != desktop &&
+         (::GetWindowLongPtrW(receiver, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) == 0)
+    receiver = ::GetAncestor(receiver, GA_PARENT);
+  if (receiver == nullptr || receiver == desktop) return false;
   std::wstring list;
   for (const std::string& path : paths) list += WideText(path) + L'\0';
   list += L'\0';
   const HGLOBAL memory =
       ::GlobalAlloc(GHND | GMEM_SHARE, sizeof(DROPFILES) + list.size() * sizeof(wchar_t));
-  if (memory == nullptr) return;
+  if (memory == nullptr) return true;
   auto* header = static_cast<DROPFILES*>(::GlobalLock(memory));
   header->pFiles = sizeof(DROPFILES);
   header->fWide = TRUE;
-  RECT rect{};
-  ::GetWindowRect(target.hwnd, &rect);
-  header->pt = POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-  ::ScreenToClient(target.window.hwnd, &header->pt);
+  header->pt = at;
+  ::ScreenToClient(receiver, &header->pt);
   std::memcpy(reinterpret_cast<char*>(header) + sizeof(DROPFILES), list.data(),
               list.size() * sizeof(wchar_t));
   ::GlobalUnlock(memory);
-  if (!::PostMessageW(target.window.hwnd, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0)) {
+  if (!::PostMessageW(receiver, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0)) {
     ::GlobalFree(memory);
-    return;
+    return true;
   }
   Settle();
+  return true;
 }
 
-// The command the menu sends once the item has been clicked, after the menus above it opened;
-// a grayed menu does not open, and a grayed item takes no click.
+// As a person chooses it with the keyboard: F10 selects the menu bar's first item, Right moves
+// along the bar, Down opens the menu (WM_INITMENUPOPUP) on its first item and moves down it,
+// Right opens a menu within, Return chooses. The system's menu loop reads the keys, skips
+// separators, opens no grayed menu and chooses no grayed item; the item was chosen when its
+// command comes.
 FrontEnd::MenuChoice Win32FrontEnd::ChooseMenuItem(std::string_view name) {
   const Target target = Known(name);
-  Win32FormView& view = *target.window.view;
-  const std::optional<Win32MenuBar::Place> place = view.MenuItemFor(name);
-  if (!place) return MenuChoice::NotInMenuBar;
-  for (const quillbit::Control* item = target.control; !item->Design().container.empty();) {
-    const std::string& container = item->Design().container;
-    const std::optional<Win32MenuBar::Place> menu = view.MenuItemFor(container);
-    item = view.Controls().Find(container);
-    if (!menu || item == nullptr) return MenuChoice::NotInMenuBar;
-    if (Grayed(*menu)) return MenuChoice::NotChosen;
+  const auto id = static_cast<UINT>(target.window.view->CommandIdFor(name));
+  const std::optional<MenuPath> path = FindMenuItem(target.window.hwnd, id);
+  if (!path) return MenuChoice::NotInMenuBar;
+  std::vector<int> keys{VK_F10};
+  for (std::size_t level = 0; level < path->steps.size(); ++level) {
+    const MenuPath::Step& step = path->steps[level];
+    if (level == 1) keys.push_back(VK_DOWN);
+    if (level > 1) keys.push_back(VK_RIGHT);
+    const int moves = MovesTo(step.menu, step.position);
+    keys.insert(keys.end(), static_cast<std::size_t>(moves), level == 0 ? VK_RIGHT : VK_DOWN);
   }
-  if (Grayed(*place)) return MenuChoice::NotChosen;
-  const UINT id = ::GetMenuItemID(place->menu, place->position);
-  if (id == static_cast<UINT>(-1)) return MenuChoice::NotChosen;
+  keys.push_back(VK_RETURN);
   Activate(target.window.hwnd);
-  ::PostMessageW(target.window.hwnd, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+  person_.TypeAhead(KeyTarget(), keys);
+  bool chosen = false;
+  const HWND window = target.window.hwnd;
+  DeliverPendingMessages([&chosen, window, id](const MSG& msg) {
+    if (msg.hwnd == window && msg.message == WM_COMMAND && HIWORD(msg.wParam) == 0 &&
+        LOWORD(msg.wParam) == id && msg.lParam == 0)
+      chosen = true;
+  });
   Settle();
-  return MenuChoice::Chosen;
+  return chosen ? MenuChoice::Chosen : MenuChoice::NotChosen;
 }
 
 std::optional<WindowView> Win32FrontEnd::ReadWindow(WindowId id) const {
   const std::optional<Window> window = WindowShown(id);
   if (!window) return std::nullopt;
-  return WindowView{.title = WindowText(window->hwnd), .controls = window->view->ShownControls()};
+  WindowView view{.title = WindowText(window->hwnd), .controls = {}};
+  for (const quillbit::Control& control : window->view->Controls().All()) {
+    if (control.Kind() != ControlKind::Menu && window->view->HwndFor(control.Name()) == nullptr)
+      continue;
+    view.controls.push_back(Read(*window, control));
+  }
+  return view;
+}
+
+// The control whose window, or a window inside it, has this thread's keyboard focus, as the
+// system reports it to any process.
+const Control* Win32FrontEnd::FocusIn(WindowId id) const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  const Window window = WindowShown(id).value();
+  if (!::GetGUIThreadInfo(::GetCurrentThreadId(), &info) || info.hwndFocus == nullptr ||
+      !::IsChild(window.hwnd, info.hwndFocus))
+    return nullptr;
+  return window.view->ControlFor(info.hwndFocus);
 }
 
 std::optional<MainModelView> Win32FrontEnd::MainModel() const {
