@@ -23,17 +23,13 @@ void PrintTo(const TrackCase& c, std::ostream* os) {
   *os << c.name;
 }
 
-// The audio of 960 NTSC frames is exactly 1001 AC-3 frames long; the rest as their streams frame.
+// Each format's own sizes are the core's; here the rate the options choose, the order and the sum.
 const TrackCase kTracks[] = {
-    {"Ac3AtAFrameBoundary",
+    {"NtscAtAFrameBoundary",
      {"--no-film", "--frames", "960", "--audio-track", "ac3:448:6"},
      {1001 * 1792}},
-    {"Ac3JustAfter", {"--no-film", "--frames", "961", "--audio-track", "ac3:448:6"}, {1003 * 1792}},
     {"FilmByDefault", {"--frames", "768", "--audio-track", "ac3:192"}, {768768}},
     {"Pal", {"--format", "pal", "--frames", "4", "--audio-track=ac3:384:6"}, {7680}},
-    {"Mp2", {"--no-film", "--frames", "720", "--audio-track", "mp2:224"}, {672672}},
-    {"Lpcm20BitRoundsUp", {"--no-film", "--frames", "3", "--audio-track", "lpcm:960:1"}, {12013}},
-    {"Dts", {"--frames", "24", "--audio-track", "dts:754.5"}, {94407}},
     {"SeveralInOrder",
      {"--format", "pal", "--frames", "25", "--audio-track", "ac3:448:6", "--audio-track", "mp2:224",
       "--audio-track", "dts:1509.75"},
@@ -94,13 +90,6 @@ const RefusedTrack kRefused[] = {
     {"UnknownFormat",
      {"--audio-track", "aac:128"},
      "quillbit-calc: --audio-track: 'aac' is no audio format (ac3, dts, lpcm or mp2)\n"},
-    {"RateBetweenSteps",
-     {"--audio-track", "ac3:200:2"},
-     "quillbit-calc: --audio-track: AC-3 takes 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, "
-     "384, 448 kbit/s, not 200\n"},
-    {"LpcmAboveItsLimit",
-     {"--audio-track", "lpcm:6912:3"},
-     "quillbit-calc: --audio-track: LPCM takes at most 6144 kbit/s, not 6912\n"},
     {"NineTracks",
      {"--frames",      "1",      "--audio-track", "mp2:64", "--audio-track", "mp2:64",
       "--audio-track", "mp2:64", "--audio-track", "mp2:64", "--audio-track", "mp2:64",

@@ -79,17 +79,10 @@ const BadCase kUnreadable[] = {
     {"ac3:448:6:", "'6:' is no channel count"},
     {"ac3:448:x", "'x' is no channel count"},
     {"ac3:448:100", "'100' is no channel count"},
-    {"ac3:448:7", "AC-3 takes 1 to 6 channels, not 7"},
-    {"dts:1536", "DTS takes 754.5, 1509.75 kbit/s, not 1536"},
-    {"mp2:448",
-     "MPEG-1 Layer II takes 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 384 kbit/s, "
-     "not 448"},
     {"mp2:224:1", "MPEG-1 Layer II at 224 kbit/s is not made with 1 channel"},
     {"lpcm:1500:2",
      "LPCM at 1500 kbit/s with 2 channels matches no sample rate (48 or 96 kHz) and bits (16, 20 "
      "or 24)"},
-    {"lpcm:6912:3", "LPCM takes at most 6144 kbit/s, not 6912"},
-    {"lpcm:1536:9", "LPCM takes 1 to 8 channels, not 9"},
     {std::string(100000, '7'),
      "'7777777777777777777777777777777777777777...' is not FORMAT:KBPS[:CHANNELS], such as "
      "ac3:448:6"},
