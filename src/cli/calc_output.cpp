@@ -64,6 +64,13 @@ std::string ReportText(const CalcReport& report) {
     Line(out, WindowCaption(report.method, "Label4"), Plain(report.cceMin.value_or(0)) + " kbps");
   }
   Line(out, "Estimated output size:", Plain(report.estimatedSize) + " " + report.unit);
+  for (std::size_t i = 0; i < report.audioTracks.size(); ++i) {
+    const TrackReport& track = report.audioTracks[i];
+    Line(out, "Audio track " + std::to_string(i + 1) + ":",
+         track.description + ", " + Plain(static_cast<double>(track.bytes)) + " Bytes");
+  }
+  Line(out, "Audio:", Plain(report.audioBytes) + " Bytes");
+  Line(out, "DVD-Video limits:", report.limitsText);
   return out;
 }
 
@@ -80,6 +87,15 @@ std::string ReportJson(const CalcReport& report) {
   json["bytes_m2v"] = Number(report.bytesM2v);
   json["estimated_size"] = Number(report.estimatedSize);
   json["unit"] = report.unit;
+  json["audio_bytes"] = Number(report.audioBytes);
+  Json tracks = Json::array();
+  for (const TrackReport& track : report.audioTracks) {
+    tracks.push_back(
+        {{"track", track.text}, {"description", track.description}, {"bytes", track.bytes}});
+  }
+  json["audio_tracks"] = std::move(tracks);
+  const bool ok = report.limits.broken == DvdLimit::None;
+  json["dvd_limits"] = {{"ok", ok}, {"broken", ok ? Json(nullptr) : Json(report.limitsText)}};
   json["warnings"] = report.warnings;
   return json.dump(2) + "\n";
 }

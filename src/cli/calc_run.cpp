@@ -1,17 +1,17 @@
 #include "cli/calc_run.h"
 
 #include "cli/cli_values.h"
+#include "core/audio_track_text.h"
+#include "core/audio_tracks.h"
 #include "core/d2v_project.h"
 #include "core/file_sizes.h"
 #include "core/number_text.h"
 #include "core/presets.h"
+#include "core/project_set.h"
 #include "core/units.h"
 
 namespace quillbit {
 namespace {
-
-// The most DVD-Video allows the video stream, in kbit/s (the CCE's unit).
-constexpr double kDvdVideoMaxKbps = 9800;
 
 std::string Plain(double value) {
   return PlainText(value, CliLocale());
@@ -52,9 +52,9 @@ std::string FailureText(const CalcInputs& in, const CalcResult& result) {
 
 std::vector<std::string> WarningsFor(const CalcReport& report) {
   std::vector<std::string> warnings;
-  if (report.cceMin && *report.cceMin > kDvdVideoMaxKbps) {
+  if (report.cceMin && *report.cceMin > kDvdMaxVideoKbps) {
     warnings.push_back("the video bitrate of " + Plain(*report.cceMin) + " kbit/s is above " +
-                       Plain(kDvdVideoMaxKbps) + " kbit/s, the most DVD-Video allows for video");
+                       Plain(kDvdMaxVideoKbps) + " kbit/s, the most DVD-Video allows for video");
   }
   if (report.bytesM2v > report.videoBytes) {
     warnings.push_back("the estimated size of " + Plain(report.bytesM2v) +
@@ -68,6 +68,53 @@ std::vector<std::string> WarningsFor(const CalcReport& report) {
   return warnings;
 }
 
+// The titles as one project; none when no project is named. Sets `error` when one cannot be read
+// (naming it) or when they do not share the TV format and Forced FILM (naming the odd one out).
+std::optional<D2vProject> ProjectOf(const std::vector<std::string>& paths, std::string& error) {
+  if (paths.empty()) return std::nullopt;
+  std::vector<NamedProject> titles;
+  for (const std::string& path : paths) {
+    D2vReadResult read = ReadD2vProjectFile(path);
+    if (!read.project) {
+      error = "--project: " + D2vProblemText(read.problem, FileNameOf(path));
+      return std::nullopt;
+    }
+    titles.push_back({.fileName = FileNameOf(path), .project = std::move(*read.project)});
+  }
+  ProjectSetResult set = CombineProjects(titles);
+  if (!set.project) error = "--project: " + set.message;
+  return std::move(set.project);
+}
+
+// Each track's size for the frame count of the inputs; none when the movie is too long to size.
+std::optional<std::vector<TrackReport>> TrackReports(const std::vector<AudioTrack>& tracks,
+                                                     const RunInputs& in) {
+  const std::optional<MovieLength> length =
+      MovieLengthOf(NumOrZero(in.calc.txtFrames, CliLocale()), in.playingRate);
+  if (!length) return std::nullopt;
+  std::vector<TrackReport> reports;
+  for (const AudioTrack& track : tracks) {
+    const std::optional<std::uint64_t> bytes = TrackBytes(track, *length);
+    if (!bytes) return std::nullopt;
+    reports.push_back(
+        {.text = TrackText(track), .description = TrackDescription(track), .bytes = *bytes});
+  }
+  return reports;
+}
+
+DvdLimitCheck LimitsFor(const CliOptions& options, const CalcReport& report) {
+  const double seconds = report.fps > 0 ? report.frames / report.fps : 0;
+  return CheckDvdLimits({
+      .method = report.method,
+      .encoderKbps = report.cceMin.value_or(0),
+      .cceMaxKbps = options.cceMax,
+      .audioKbps = options.audioTracks.empty() ? AudioKbpsOver(report.audioBytes, seconds)
+                                               : Kbps(TotalBitRate(options.audioTracks)),
+      .estimatedBytes = report.bytesM2v,
+      .roomBytes = report.videoBytes,
+  });
+}
+
 }  // namespace
 
 double WindowFrameRate(bool pal, bool forcedFilm) {
@@ -76,16 +123,9 @@ double WindowFrameRate(bool pal, bool forcedFilm) {
   return ParseCliNumber(Plain(rate)).value_or(0);
 }
 
-std::optional<CalcInputs> InputsFor(const CliOptions& options, std::string& error) {
-  std::optional<D2vProject> project;
-  if (options.project) {
-    D2vReadResult read = ReadD2vProjectFile(*options.project);
-    if (!read.project) {
-      error = "--project: " + D2vProblemText(read.problem, FileNameOf(*options.project));
-      return std::nullopt;
-    }
-    project = std::move(read.project);
-  }
+std::optional<RunInputs> InputsFor(const CliOptions& options, std::string& error) {
+  const std::optional<D2vProject> project = ProjectOf(options.projects, error);
+  if (!error.empty()) return std::nullopt;
   const bool pal = options.pal.value_or(project && project->pal);
   const bool palChosen = options.pal == true;
   const bool film = options.forcedFilm.value_or(project ? project->forcedFilm && !palChosen : !pal);
@@ -95,26 +135,40 @@ std::optional<CalcInputs> InputsFor(const CliOptions& options, std::string& erro
   } else if (project) {
     frames = std::to_string(project->frames);
   }
-  return CalcInputs{
-      .txtFPS = Plain(WindowFrameRate(pal, film)),
-      .txtFrames = std::move(frames),
-      .cmbCCESet = options.method,
-      .ntsc = !pal,
-      .txtCCEMax = Plain(options.cceMax),
-      .txtSampleFrame = Plain(options.sampleFrames),
-      .txtSampleQ = Plain(options.sampleQ),
-      .bytes_dest = options.destinationBytes,
-      .bytes_cush = options.cushionBytes,
-      .bytes_aud = options.audioBytes,
-      .bytes_sub = options.subtitleBytes,
-      .bytes_sampsize = options.sampleBytes,
-  };
+  RunInputs in{.calc =
+                   {
+                       .txtFPS = Plain(WindowFrameRate(pal, film)),
+                       .txtFrames = std::move(frames),
+                       .cmbCCESet = options.method,
+                       .ntsc = !pal,
+                       .txtCCEMax = Plain(options.cceMax),
+                       .txtSampleFrame = Plain(options.sampleFrames),
+                       .txtSampleQ = Plain(options.sampleQ),
+                       .bytes_dest = options.destinationBytes,
+                       .bytes_cush = options.cushionBytes,
+                       .bytes_aud = options.audioBytes.value_or(0),
+                       .bytes_sub = options.subtitleBytes,
+                       .bytes_sampsize = options.sampleBytes,
+                   },
+               .playingRate = PlayingRate(pal, film)};
+  if (!options.audioTracks.empty()) {
+    const std::optional<std::vector<TrackReport>> tracks = TrackReports(options.audioTracks, in);
+    if (!tracks) {
+      error = "--audio-track: the movie is too long to size its audio (at most " +
+              Plain(static_cast<double>(kMaxMovieFrames)) + " frames)";
+      return std::nullopt;
+    }
+    in.calc.bytes_aud = 0;
+    for (const TrackReport& track : *tracks) in.calc.bytes_aud += static_cast<double>(track.bytes);
+  }
+  return in;
 }
 
 CalcOutcome RunCalc(const CliOptions& options) {
   std::string error;
-  const std::optional<CalcInputs> in = InputsFor(options, error);
-  if (!in) return {.report = std::nullopt, .exitStatus = 2, .error = error};
+  const std::optional<RunInputs> run = InputsFor(options, error);
+  if (!run) return {.report = std::nullopt, .exitStatus = 2, .error = error};
+  const CalcInputs* in = &run->calc;
   if (in->txtFrames.empty()) {
     return {.report = std::nullopt,
             .exitStatus = 2,
@@ -137,8 +191,14 @@ CalcOutcome RunCalc(const CliOptions& options) {
       .bytesM2v = *result.bytes_m2v,
       .estimatedSize = FromBytes(options.unit, *result.bytes_m2v),
       .unit = options.unit,
+      .audioBytes = in->bytes_aud,
+      .audioTracks = TrackReports(options.audioTracks, *run).value_or(std::vector<TrackReport>{}),
+      .limits = {},
+      .limitsText = {},
       .warnings = {},
   };
+  report.limits = LimitsFor(options, report);
+  report.limitsText = DvdLimitText(report.limits, CliLocale());
   report.warnings = WarningsFor(report);
   return {.report = std::move(report), .exitStatus = 0, .error = {}};
 }

@@ -6,8 +6,17 @@
 
 #include "cli/cli_options.h"
 #include "core/calc.h"
+#include "core/dvd_limits.h"
+#include "core/movie_length.h"
 
 namespace quillbit {
+
+// One audio track as it was sized.
+struct TrackReport {
+  std::string text;         // "ac3:448:6"
+  std::string description;  // "AC-3, 6 channels, 448 kbit/s"
+  std::uint64_t bytes = 0;
+};
 
 // What one run found, as numbers, with the window's texts where the window shows texts.
 struct CalcReport {
@@ -22,6 +31,10 @@ struct CalcReport {
   double bytesM2v = 0;
   double estimatedSize = 0;  // bytesM2v in unit
   std::string unit;
+  double audioBytes = 0;
+  std::vector<TrackReport> audioTracks;  // when tracks stand for the audio
+  DvdLimitCheck limits;
+  std::string limitsText;  // the window's line: "Within DVD-Video limits" or what is broken
   std::vector<std::string> warnings;
 };
 
@@ -37,10 +50,17 @@ struct CalcOutcome {
 // back from its own box.
 double WindowFrameRate(bool pal, bool forcedFilm);
 
-// The window's inputs for the options: the project's frame count, format and Forced FILM unless
-// the options say otherwise; an NTSC start has Forced FILM checked, choosing PAL clears it, and
-// so does choosing PAL for a project with Forced FILM, as the window's first switch to PAL does.
-std::optional<CalcInputs> InputsFor(const CliOptions& options, std::string& error);
+// The window's inputs for the options, and the rate its movie plays at.
+struct RunInputs {
+  CalcInputs calc;
+  FrameRate playingRate;
+};
+
+// The projects' frame count (summed over several titles), format and Forced FILM unless the
+// options say otherwise; an NTSC start has Forced FILM checked, choosing PAL clears it, and so
+// does choosing PAL for a project with Forced FILM, as the window's first switch to PAL does.
+// Audio tracks, when given, are sized for the movie and stand for the audio.
+std::optional<RunInputs> InputsFor(const CliOptions& options, std::string& error);
 
 // Runs the window's calculation and checks the result as a DVD author would.
 CalcOutcome RunCalc(const CliOptions& options);

@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "cli/cli_values.h"
+#include "core/audio_track_text.h"
 
 namespace quillbit {
 namespace {
@@ -10,10 +11,14 @@ namespace {
 // Reads one option's value into the options; false when the text does not fit.
 using ValueReader = bool (*)(std::string_view, CliOptions&);
 
+// Why a text does not fit, for options whose reader knows better than "is not ...".
+using Explainer = std::string (*)(std::string_view);
+
 struct ValueOption {
   std::string_view name;
   std::string_view expected;  // what the text should have been, after "is not "
   ValueReader read;
+  Explainer explain = nullptr;
 };
 
 template <std::optional<double> (*Parse)(std::string_view), double CliOptions::*Field>
@@ -34,7 +39,7 @@ constexpr ValueOption kValueOptions[] = {
     {"--project", "a file name",
      [](std::string_view text, CliOptions& options) {
        if (text.empty()) return false;
-       options.project = std::string(text);
+       options.projects.emplace_back(text);
        return true;
      }},
     {"--format", "a TV format (ntsc or pal)",
@@ -48,7 +53,18 @@ constexpr ValueOption kValueOptions[] = {
        if (method) options.method = std::string(*method);
        return method.has_value();
      }},
-    {"--audio", kSizeExamples, Into<ParseSize, &CliOptions::audioBytes>},
+    {"--audio", kSizeExamples,
+     [](std::string_view text, CliOptions& options) {
+       options.audioBytes = ParseSize(text);
+       return options.audioBytes.has_value();
+     }},
+    {"--audio-track", "",
+     [](std::string_view text, CliOptions& options) {
+       const TrackRead read = ReadTrack(text);
+       if (read.track) options.audioTracks.push_back(*read.track);
+       return read.track.has_value();
+     },
+     [](std::string_view text) { return ReadTrack(text).error; }},
     {"--subtitles", kSizeExamples, Into<ParseSize, &CliOptions::subtitleBytes>},
     {"--cushion", kSizeExamples, Into<ParseSize, &CliOptions::cushionBytes>},
     {"--destination", "a size or a disc (examples: 4.38GB, 4707319808, dvd-r, dvd+r-dl)",
@@ -127,8 +143,15 @@ ParsedArguments ParseCliArguments(const std::vector<std::string>& arguments) {
       return Error({name, ": needs a value"});
     }
     if (!option->read(value, parsed.options)) {
+      if (option->explain != nullptr) return Error({name, ": ", option->explain(value)});
       return Error({name, ": '", value, "' is not ", option->expected});
     }
+  }
+  if (std::optional<std::string> problem = TrackListProblem(parsed.options.audioTracks)) {
+    return Error({"--audio-track: ", *problem});
+  }
+  if (parsed.options.audioBytes && !parsed.options.audioTracks.empty()) {
+    return Error({"--audio and --audio-track: give the audio's size or its tracks, not both"});
   }
   return parsed;
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/audio_tracks.h"
 #include "core/calc.h"
 #include "core/presets.h"
 
@@ -14,11 +15,12 @@ namespace quillbit {
 // shows; an unset optional means "as the project says, or the window's start".
 struct CliOptions {
   std::optional<double> frames;
-  std::optional<std::string> project;
+  std::vector<std::string> projects;  // titles for one disc, in order
   std::optional<bool> pal;
   std::optional<bool> forcedFilm;
   std::string method = kMethodSinglePass;
-  double audioBytes = 0;
+  std::optional<double> audioBytes;
+  std::vector<AudioTrack> audioTracks;  // stand for the audio instead of its size
   double subtitleBytes = 0;
   double cushionBytes = kStartCushionBytes;
   double destinationBytes = kStartDestinationBytes;
@@ -39,7 +41,8 @@ struct ParsedArguments {
 };
 
 // The arguments after the program's name. Both "--opt value" and "--opt=value" are read; the
-// last of a repeated option counts. --help and --version win over everything after them.
+// last of a repeated option counts, but --project and --audio-track add one more each time. --help
+// and --version win over everything after them.
 ParsedArguments ParseCliArguments(const std::vector<std::string>& arguments);
 
 }  // namespace quillbit

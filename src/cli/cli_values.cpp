@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/calc.h"
+#include "core/disc_presets.h"
 #include "core/number_text.h"
 #include "core/presets.h"
 #include "core/unicode_text.h"
@@ -10,19 +11,6 @@
 
 namespace quillbit {
 namespace {
-
-struct Medium {
-  std::string_view name;
-  double bytes;
-};
-
-// The capacities authoring tools use for the four recordable DVDs.
-constexpr Medium kMedia[] = {
-    {"dvd-r", 4707319808},
-    {"dvd+r", 4700372992},
-    {"dvd-r-dl", 8543666176},
-    {"dvd+r-dl", 8547991552},
-};
 
 struct MethodName {
   std::string_view name;
@@ -86,9 +74,7 @@ std::optional<double> ParseSize(std::string_view text) {
 }
 
 std::optional<double> ParseDestination(std::string_view text) {
-  for (const Medium& medium : kMedia) {
-    if (SameIgnoringAsciiCase(text, medium.name)) return medium.bytes;
-  }
+  if (const DiscPreset* disc = DiscPresetNamed(text)) return disc->bytes;
   return ParseSize(text);
 }
 

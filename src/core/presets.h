@@ -6,6 +6,7 @@
 
 #include "core/calc.h"
 #include "core/control.h"
+#include "core/disc_presets.h"
 
 namespace quillbit {
 
@@ -56,9 +57,9 @@ inline constexpr std::array<std::string_view, kMaxLayoutControls> kSampleControl
 // exact; any text but the two single-pass names (an empty one too) gets the multi-pass layout.
 std::span<const LayoutStep> MethodLayout(std::string_view methodText);
 
-// Starting sizes: a 120 MB cushion and a single-layer DVD of 4489.25 MB (not 4.7 billion bytes).
+// Starting sizes: a 120 MB cushion and a single-layer DVD-R of 4489.25 MB (not 4.7 billion bytes).
 inline constexpr double kStartCushionBytes = 125829120;
-inline constexpr double kStartDestinationBytes = 4707319808;
+inline constexpr double kStartDestinationBytes = kDiscPresets[0].bytes;
 
 // A unit list as start-up fills it: the unit it selects, and the byte count it then sets, if any.
 struct StartingUnit {

@@ -214,8 +214,8 @@ TEST(CliHelp, PrintsTheUsageAndSucceeds) {
 TEST(CliHelp, NamesEveryOption) {
   for (const char* option :
        {"--frames", "--project", "--format", "--film", "--no-film", "--method", "--audio",
-        "--subtitles", "--cushion", "--destination", "--sample-frames", "--sample-q",
-        "--sample-size", "--cce-max", "--unit", "--json", "--help", "--version"}) {
+        "--audio-track", "--subtitles", "--cushion", "--destination", "--sample-frames",
+        "--sample-q", "--sample-size", "--cce-max", "--unit", "--json", "--help", "--version"}) {
     EXPECT_THAT(CalcUsageText(), testing::HasSubstr(std::string("  ") + option)) << option;
   }
 }

@@ -168,9 +168,10 @@ TEST(CliJson, HasExactlyTheFieldsInOrder) {
   std::vector<std::string> keys;
   const nlohmann::ordered_json json = nlohmann::ordered_json::parse(run.out);
   for (const auto& [key, value] : json.items()) keys.push_back(key);
-  EXPECT_THAT(keys, testing::ElementsAre("fps", "frames", "method", "length", "video_bytes",
-                                         "cce_min", "cce_q", "sample_percent", "bytes_m2v",
-                                         "estimated_size", "unit", "warnings"));
+  EXPECT_THAT(keys,
+              testing::ElementsAre("fps", "frames", "method", "length", "video_bytes", "cce_min",
+                                   "cce_q", "sample_percent", "bytes_m2v", "estimated_size", "unit",
+                                   "audio_bytes", "audio_tracks", "dvd_limits", "warnings"));
 }
 
 TEST(CliJson, WritesWholeNumbersWithoutAFraction) {
@@ -204,7 +205,9 @@ TEST(CliText, LaysOutOneValueALine) {
             "Movie Length:            1h, 40m, 0s, 0f\n"
             "Room for the video:      4300000000 Bytes\n"
             "Recommended CCE Min:     5779 kbps\n"
-            "Estimated output size:   4199218.75 KB\n");
+            "Estimated output size:   4199218.75 KB\n"
+            "Audio:                   400000000 Bytes\n"
+            "DVD-Video limits:        Within DVD-Video limits\n");
 }
 
 }  // namespace

@@ -105,5 +105,59 @@ TEST(CliProject, ProjectWithoutPicturesIsRefused) {
   EXPECT_THAT(run.err, testing::StartsWith("quillbit-calc: --project: empty.d2v "));
 }
 
+// Titles for one disc, each written to the folder under its name.
+struct Titles {
+  TempFolder folder;
+  Args args;
+  void Add(const char* name, const D2vDescription& project) {
+    const std::string path = folder.File(name);
+    ASSERT_TRUE(WriteBytes(path, D2vProjectText(project)));
+    args.insert(args.end(), {"--project", path});
+  }
+};
+
+TEST(CliProjects, TitlesOfOneKindAddUpTheirFrames) {
+  Titles titles;
+  titles.Add("ep1.d2v", Project(FilmFlags(1200), 1, "23976"));
+  titles.Add("ep2.d2v", Project(FilmFlags(800), 1, "23976"));
+  titles.Add("ep3.d2v", Project(FilmFlags(400), 1, "23976"));
+  titles.args.push_back("--json");
+  const nlohmann::json json = JsonOf(RunCli(titles.args));
+  EXPECT_EQ(json.value("frames", 0.0), 2400);
+  EXPECT_EQ(json.value("fps", 0.0), 23.9759);
+}
+
+TEST(CliProjects, OverridesApplyToTheSum) {
+  Titles titles;
+  titles.Add("ep1.d2v", Project(FilmFlags(1200), 1, "23976"));
+  titles.Add("ep2.d2v", Project(FilmFlags(1200), 1, "23976"));
+  titles.args.insert(titles.args.end(), {"--format", "pal", "--json"});
+  const nlohmann::json json = JsonOf(RunCli(titles.args));
+  EXPECT_EQ(json.value("frames", 0.0), 2400);
+  EXPECT_EQ(json.value("fps", 0.0), 25);
+}
+
+TEST(CliProjects, OddOneOutIsNamed) {
+  Titles titles;
+  titles.Add("ep1.d2v", Project(VideoFlags(750), 0, "25000"));
+  titles.Add("film.d2v", Project(FilmFlags(1200), 1, "23976"));
+  titles.Add("ep2.d2v", Project(VideoFlags(750), 0, "25000"));
+  const CliRun run = RunCli(titles.args);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err,
+            "quillbit-calc: --project: film.d2v is NTSC with Forced FILM, unlike ep1.d2v, which "
+            "is PAL: titles on one disc must share the TV format and Forced FILM.\n");
+  EXPECT_EQ(run.out, "");
+}
+
+TEST(CliProjects, UnreadableTitleNamesItself) {
+  Titles titles;
+  titles.Add("ep1.d2v", Project(VideoFlags(750), 0, "25000"));
+  titles.args.insert(titles.args.end(), {"--project", titles.folder.File("ep2.d2v")});
+  const CliRun run = RunCli(titles.args);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "quillbit-calc: --project: ep2.d2v could not be read.\n");
+}
+
 }  // namespace
 }  // namespace quillbit
