@@ -30,9 +30,13 @@ std::string AccessibleName(const ControlSet& controls, const Control& control) {
     }
   }
   if (!design.accessibleName.empty()) return design.accessibleName;
-  // A list's text is its selected item, which names the choice, not the list.
-  if (design.kind == ControlKind::List || design.kind == ControlKind::TextBox) return {};
+  if (!TextNamesAControl(control)) return {};
   return SpokenCaption(control.Text());
+}
+
+bool TextNamesAControl(const Control& control) {
+  // A list's text is its selected item, which names the choice, not the list.
+  return control.Kind() != ControlKind::List && control.Kind() != ControlKind::TextBox;
 }
 
 std::string AccessibleDescription(const Control& control) {
@@ -41,6 +45,7 @@ std::string AccessibleDescription(const Control& control) {
 
 std::vector<const Control*> ControlsNamedBy(const ControlSet& controls, const Control& label) {
   std::vector<const Control*> named;
+  if (!TextNamesAControl(label)) return named;
   for (const Control& c : controls.All()) {
     if (c.Design().labelledBy == label.Name()) named.push_back(&c);
   }

@@ -16,6 +16,11 @@ std::string AccessibleName(const ControlSet& controls, const Control& control);
 // The longer description a screen reader offers on request: the control's tooltip.
 std::string AccessibleDescription(const Control& control);
 
+// Whether the control's text names a control: its own caption, or a label's for the controls
+// it stands for. A box's or a list's text (the value, the chosen item) never does, so a view
+// need not rename anything on the changes of every keystroke.
+bool TextNamesAControl(const Control& control);
+
 // The controls whose accessible name is the caption of `label`, so that a view renames them
 // when code rewrites that caption.
 std::vector<const Control*> ControlsNamedBy(const ControlSet& controls, const Control& label);

@@ -45,7 +45,8 @@ FormView::FormView(ControlSet& controls, QWidget& surface, QMenuBar* menuBar)
     const auto it = bindings_.find(&control);
     if (it != bindings_.end()) ApplyProperty(it->second, property);
     // A caption rewritten by code renames the controls it stands for.
-    if (property == Property::Text || property == Property::ToolTip) Rename(control);
+    if (property == Property::ToolTip || (property == Property::Text && TextNamesAControl(control)))
+      Rename(control);
   });
 }
 
