@@ -10,15 +10,10 @@
 #include "core/audio_track_text.h"
 #include "core/audio_tracks.h"
 #include "core/movie_length.h"
+#include "fuzz/fuzz_require.h"
 
 namespace quillbit {
 namespace {
-
-void Require(bool ok, const char* what) {
-  if (ok) return;
-  std::fprintf(stderr, "broken: %s\n", what);
-  std::abort();
-}
 
 void CheckTrackList(std::string_view text, std::uint64_t frames) {
   const TrackListRead read = ReadTrackList(text);

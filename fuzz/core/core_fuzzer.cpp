@@ -15,6 +15,7 @@
 #include "core/calc.h"
 #include "core/number_text.h"
 #include "core/units.h"
+#include "fuzz/fuzz_require.h"
 
 namespace quillbit {
 namespace {
@@ -30,12 +31,6 @@ NumberLocale SwissStyle() {
 
 const NumberLocale kLocales[] = {NumberLocale::EnglishUS(), NumberLocale::GermanDE(),
                                  NumberLocale::FrenchFR(), SwissStyle()};
-
-void Require(bool ok, const char* what, std::string_view detail = {}) {
-  if (ok) return;
-  std::fprintf(stderr, "broken: %s [%.*s]\n", what, static_cast<int>(detail.size()), detail.data());
-  std::abort();
-}
 
 bool HasInfOrNaN(std::string_view text) {
   for (size_t i = 0; i + 3 <= text.size(); ++i) {

@@ -10,15 +10,10 @@
 
 #include "core/d2v_project.h"
 #include "core/mpeg_pictures.h"
+#include "fuzz/fuzz_require.h"
 
 namespace quillbit {
 namespace {
-
-void Require(bool ok, const char* what) {
-  if (ok) return;
-  std::fprintf(stderr, "broken: %s\n", what);
-  std::abort();
-}
 
 void CheckProject(const std::string& bytes) {
   std::istringstream in(bytes);
