@@ -9,6 +9,7 @@
 
 #include "win32/app.h"
 #include "win32/main_window.h"
+#include "win32/private_desktop.h"
 
 namespace quillbit {
 
@@ -62,6 +63,8 @@ class MainWindowTest : public testing::Test {
     }
   }
 
+  // First, before the window: tests run side by side must not take its focus.
+  PrivateDesktop desktop;
   EmptySettings settings;
   OpenWindows windows;
   Win32MainWindow window;

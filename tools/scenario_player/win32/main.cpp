@@ -11,8 +11,8 @@
 
 #include "scenario_player/core/player_main.h"
 #include "scenario_player/win32/isolated_registry.h"
-#include "scenario_player/win32/private_desktop.h"
 #include "scenario_player/win32/win32_front_end.h"
+#include "win32/private_desktop.h"
 #include "win32/win32_host.h"
 
 namespace {
@@ -34,7 +34,7 @@ class Win32Maker : public quillbit::scenario::FrontEndMaker {
   // --qt-messages has nothing to show here: Windows' controls print no warnings.
   std::unique_ptr<FrontEnd> Make(const PlayerOptions& options, ScenarioRegistry& registry,
                                  std::vector<std::string> installedSysInfo) override {
-    desktop_ = std::make_unique<quillbit::scenario::PrivateDesktop>();
+    desktop_ = std::make_unique<quillbit::PrivateDesktop>();
     const quillbit::NumberLocale locale =
         options.systemLocale ? quillbit::UserNumberLocale() : quillbit::NumberLocale::EnglishUS();
     return std::make_unique<quillbit::scenario::Win32FrontEnd>(
@@ -43,7 +43,7 @@ class Win32Maker : public quillbit::scenario::FrontEndMaker {
 
  private:
   // Goes after the front end, whose windows are on it.
-  std::unique_ptr<quillbit::scenario::PrivateDesktop> desktop_;
+  std::unique_ptr<quillbit::PrivateDesktop> desktop_;
 };
 
 }  // namespace

@@ -1,11 +1,11 @@
-#include "scenario_player/win32/private_desktop.h"
+#include "win32/private_desktop.h"
 
 #include <string>
 
-namespace quillbit::scenario {
+namespace quillbit {
 
 PrivateDesktop::PrivateDesktop() {
-  const std::wstring name = L"Quillbit scenario player " + std::to_wstring(::GetCurrentProcessId());
+  const std::wstring name = L"Quillbit private desktop " + std::to_wstring(::GetCurrentProcessId());
   desktop_ = ::CreateDesktopW(name.c_str(), nullptr, nullptr, 0, GENERIC_ALL, nullptr);
   if (desktop_ != nullptr && !::SetThreadDesktop(desktop_)) {
     ::CloseDesktop(desktop_);
@@ -17,4 +17,4 @@ PrivateDesktop::~PrivateDesktop() {
   if (desktop_ != nullptr) ::CloseDesktop(desktop_);
 }
 
-}  // namespace quillbit::scenario
+}  // namespace quillbit

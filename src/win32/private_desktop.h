@@ -2,11 +2,12 @@
 
 #include <windows.h>
 
-namespace quillbit::scenario {
+namespace quillbit {
 
-// A desktop of the player's own for this thread's windows, as a person's screen holds only the
-// program: players running side by side (ctest -j) then never take the foreground, and with it
-// the activation and the focus, from each other. Made before the thread has a window or a hook.
+// A desktop of its own for this thread's windows, as a person's screen holds only the program:
+// players and window tests running side by side (ctest -j) then never take the foreground, and
+// with it the activation and the focus, from each other. Made before the thread has a window or
+// a hook.
 class PrivateDesktop {
  public:
   PrivateDesktop();
@@ -21,4 +22,4 @@ class PrivateDesktop {
   HDESK desktop_ = nullptr;
 };
 
-}  // namespace quillbit::scenario
+}  // namespace quillbit
