@@ -2,11 +2,12 @@
 
 namespace quillbit {
 
-std::optional<std::string> ProjectArgument(const std::vector<std::string>& arguments) {
+std::vector<std::string> ProjectArguments(const std::vector<std::string>& arguments) {
+  std::vector<std::string> projects;
   for (std::size_t i = 1; i < arguments.size(); ++i) {
-    if (arguments[i].rfind("--", 0) != 0 && !arguments[i].empty()) return arguments[i];
+    if (arguments[i].rfind("--", 0) != 0 && !arguments[i].empty()) projects.push_back(arguments[i]);
   }
-  return std::nullopt;
+  return projects;
 }
 
 }  // namespace quillbit

@@ -22,7 +22,8 @@ enum class ControlKind {
 };
 
 // The system colours the windows use; the view maps them onto the desktop's palette.
-enum class SystemColor { None, WindowText, ButtonFace, Window };
+// WarningText is the desktop's colour for text that warns (a check that failed).
+enum class SystemColor { None, WindowText, ButtonFace, Window, WarningText };
 
 struct Color {
   SystemColor system = SystemColor::None;
@@ -40,6 +41,7 @@ inline constexpr Color kBlack = Color::Rgb(0, 0, 0);
 inline constexpr Color kWindowText = Color::System(SystemColor::WindowText);
 inline constexpr Color kButtonFace = Color::System(SystemColor::ButtonFace);
 inline constexpr Color kWindowBack = Color::System(SystemColor::Window);
+inline constexpr Color kWarningText = Color::System(SystemColor::WarningText);
 
 struct FontSpec {
   std::string family = "MS Sans Serif";

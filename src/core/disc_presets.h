@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iterator>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -19,6 +20,8 @@ inline constexpr DiscPreset kDiscPresets[] = {
     {"DVD-R DL", "dvd-r-dl", 8543666176},
     {"DVD+R DL", "dvd+r-dl", 8547991552},
 };
+
+inline constexpr int kDiscPresetCount = static_cast<int>(std::size(kDiscPresets));
 
 // The disc whose bytes these are exactly, if any (the menu checks it).
 const DiscPreset* DiscPresetOfBytes(double bytes);

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillbit {
 
@@ -42,14 +43,14 @@ class StartProgramPort {
   virtual bool Start(std::string_view path) = 0;
 };
 
-// A dialog in which a person picks one existing file to open, offered the files that match
-// `pattern` ("*.d2v") under `filterName` and any file besides; none when they cancel.
+// A dialog in which a person picks one or more existing files to open, offered the files that
+// match `pattern` ("*.d2v") under `filterName` and any file besides; none when they cancel.
 class OpenFileDialogPort {
  public:
   virtual ~OpenFileDialogPort() = default;
-  virtual std::optional<std::string> ChooseFileToOpen(std::string_view title,
-                                                      std::string_view filterName,
-                                                      std::string_view pattern) = 0;
+  virtual std::vector<std::string> ChooseFilesToOpen(std::string_view title,
+                                                     std::string_view filterName,
+                                                     std::string_view pattern) = 0;
 };
 
 }  // namespace quillbit

@@ -100,8 +100,9 @@ int RunApplication(int argc, char** argv) {
                    [&window] { CloseAllWindows(window); });
   window.Start();
   if (!window.isVisible()) return 0;
-  if (const std::optional<std::string> project = ProjectArgument(Utf8Arguments()))
-    window.Model().OpenProject(*project);
+  if (const std::vector<std::string> projects = ProjectArguments(Utf8Arguments());
+      !projects.empty())
+    window.Model().OpenProjects(projects);
   return QApplication::exec();
 }
 

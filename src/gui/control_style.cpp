@@ -87,6 +87,9 @@ QColor ToQColor(Color color, const QPalette& palette) {
       return palette.color(QPalette::Button);
     case SystemColor::Window:
       return palette.color(QPalette::Base);
+    case SystemColor::WarningText:
+      // Qt's palettes have no warning role; the window text colour until the view maps one.
+      return palette.color(QPalette::WindowText);
     case SystemColor::None:
       break;
   }

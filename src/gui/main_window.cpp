@@ -54,6 +54,8 @@ void MainWindow::Start() {
   show();
 }
 
+void MainWindow::ShowAudioTracksWindow(AudioTracksRequest /*request*/) {}
+
 void MainWindow::ShowAboutWindow() {
   // A window of its own, without an owner: it stays open when this window closes.
   if (about_ != nullptr) about_->Show();

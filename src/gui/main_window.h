@@ -31,6 +31,7 @@ class MainWindow : public QMainWindow, public MainWindowHost {
   FormView& View() { return *view_; }
 
   void ShowAboutWindow() override;
+  void ShowAudioTracksWindow(AudioTracksRequest request) override;
   void WindowUnloaded() override;
 
  protected:

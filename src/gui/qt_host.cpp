@@ -38,19 +38,20 @@ float QtScreen::ScreenHeightTwips() const {
   return static_cast<float>(ScreenTwips().height());
 }
 
-std::optional<std::string> QtOpenFileDialog::ChooseFileToOpen(std::string_view title,
-                                                              std::string_view filterName,
-                                                              std::string_view pattern) {
+std::vector<std::string> QtOpenFileDialog::ChooseFilesToOpen(std::string_view title,
+                                                             std::string_view filterName,
+                                                             std::string_view pattern) {
   const QString filters =
       QString::fromUtf8(filterName.data(), static_cast<qsizetype>(filterName.size())) +
       QStringLiteral(" (") +
       QString::fromUtf8(pattern.data(), static_cast<qsizetype>(pattern.size())) +
       QStringLiteral(");;All files (*)");
-  const QString path = QFileDialog::getOpenFileName(
+  const QStringList chosen = QFileDialog::getOpenFileNames(
       parent_, QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())), QString(),
       filters);
-  if (path.isEmpty()) return std::nullopt;
-  return path.toStdString();
+  std::vector<std::string> paths;
+  for (const QString& path : chosen) paths.push_back(path.toStdString());
+  return paths;
 }
 
 }  // namespace quillbit

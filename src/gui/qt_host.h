@@ -28,8 +28,8 @@ class QtScreen : public ScreenPort {
 class QtOpenFileDialog : public OpenFileDialogPort {
  public:
   explicit QtOpenFileDialog(QWidget* parent = nullptr) : parent_(parent) {}
-  std::optional<std::string> ChooseFileToOpen(std::string_view title, std::string_view filterName,
-                                              std::string_view pattern) override;
+  std::vector<std::string> ChooseFilesToOpen(std::string_view title, std::string_view filterName,
+                                             std::string_view pattern) override;
 
  private:
   QPointer<QWidget> parent_;

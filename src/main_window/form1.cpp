@@ -56,6 +56,12 @@ Form1::Form1(NumberLocale locale, AppInfo app, Form1Ports ports)
       mnuOpen(controls_.Get("mnuOpen")),
       mnuExit(controls_.Get("mnuExit")),
       mnuAbout(controls_.Get("mnuAbout")),
+      mnuTools(controls_.Get("mnuTools")),
+      mnuAudioTracks(controls_.Get("mnuAudioTracks")),
+      mnuDestination(controls_.Get("mnuDestination")),
+      mnuDisc{&controls_.Get("mnuDisc(0)"), &controls_.Get("mnuDisc(1)"),
+              &controls_.Get("mnuDisc(2)"), &controls_.Get("mnuDisc(3)")},
+      lblLimits(controls_.Get("lblLimits")),
       sizeFields_{{
           {"bytes_aud", controls_.Get("Label9"), txtAudio, cmbAudio, &Form1State::bytes_aud},
           {"bytes_sub", controls_.Get("Label10"), txtSub, cmbSub, &Form1State::bytes_sub},
@@ -95,6 +101,8 @@ void Form1::WireHandlers() {
     FilesDropped(control, paths);
   };
   mnuAbout.onClick = [this] { mnuAbout_Click(); };
+  mnuAudioTracks.onClick = [this] { mnuAudioTracks_Click(); };
+  for (int i = 0; i < 4; ++i) mnuDisc[i]->onClick = [this, i] { mnuDisc_Click(i); };
 }
 
 void Form1::calc() {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/app_info.h"
+#include "core/audio_tracks.h"
 #include "core/calc.h"
 #include "core/control_set.h"
 #include "core/form_frame.h"
@@ -17,6 +18,7 @@
 #include "core/presets.h"
 #include "core/setting_value.h"
 #include "core/stored_settings.h"
+#include "main_window/audio_tracks_request.h"
 
 namespace quillbit {
 
@@ -25,7 +27,9 @@ class MainWindowHost {
  public:
   virtual ~MainWindowHost() = default;
   virtual void ShowAboutWindow() = 0;  // "Help" > "About"
-  virtual void WindowUnloaded() = 0;   // the window has saved and is gone
+  // "Tools" > "Audio Tracks...": shows the Audio Tracks window, modal over this one.
+  virtual void ShowAudioTracksWindow(AudioTracksRequest request) = 0;
+  virtual void WindowUnloaded() = 0;  // the window has saved and is gone
 };
 
 struct Form1Ports {
@@ -47,6 +51,8 @@ struct Form1State {
   bool shiftHeld = false;
   bool palNoteShown = false;
   std::int16_t filmAutoCleared = 0;
+  // While there are tracks they stand for the audio: bytes_aud is their total for the length.
+  std::vector<AudioTrack> audioTracks;
 };
 
 // The main window model: its controls, its state and every handler, with no toolkit.
@@ -111,12 +117,20 @@ class Form1 : public FormFrame {
   void mnuOpen_Click();
   void mnuExit_Click();
   void mnuAbout_Click();
+  void mnuAudioTracks_Click();
+  void mnuDisc_Click(int index);
+
+  // OK in the Audio Tracks window: the tracks stand for the audio from now on; none ends that.
+  void AudioTracksChosen(std::vector<AudioTrack> tracks);
 
   // The encode's own files. A project (from the menu, a drop or the command line) sets the
   // format, "Forced FILM" and the frame count as a person would; dropped files set a size row
   // to their total size, and the sample's stream sets the sample's size and frame count. A file
   // that cannot be taken gets one message and changes nothing.
   void OpenProject(std::string_view path);
+  // Several titles for one disc: their frames summed when they share the TV format and Forced
+  // FILM; one project is OpenProject.
+  void OpenProjects(const std::vector<std::string>& paths);
   void FilesDropped(const Control* control, const std::vector<std::string>& paths);
 
  private:
@@ -201,6 +215,11 @@ class Form1 : public FormFrame {
   Control& mnuOpen;
   Control& mnuExit;
   Control& mnuAbout;
+  Control& mnuTools;
+  Control& mnuAudioTracks;
+  Control& mnuDestination;
+  Control* mnuDisc[4];
+  Control& lblLimits;
 
  private:
   // After the control references, which it refers to.

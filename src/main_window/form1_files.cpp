@@ -49,9 +49,9 @@ std::string CannotReadText(std::string_view path) {
 }  // namespace
 
 void Form1::mnuOpen_Click() {
-  if (const std::optional<std::string> path =
-          ports_.fileDialog.ChooseFileToOpen("Open Project", "DGIndex project files", "*.d2v"))
-    OpenProject(*path);
+  const std::vector<std::string> paths =
+      ports_.fileDialog.ChooseFilesToOpen("Open Project", "DGIndex project files", "*.d2v");
+  if (!paths.empty()) OpenProjects(paths);
 }
 
 // The option first, then the box, then the frame count: each change runs its handlers as the

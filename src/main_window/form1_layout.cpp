@@ -1,5 +1,10 @@
 #include "main_window/form1_layout.h"
 
+#include <string>
+
+#include "core/disc_presets.h"
+#include "core/dvd_limits.h"
+
 namespace quillbit {
 namespace {
 
@@ -184,6 +189,13 @@ std::vector<ControlDesign> Build() {
       CaptionLabel("Label18", "Estimated output size:", {120, 600, 2385, 315}, 46, "Frame2"));
   c.push_back(ResultBox("txtM2VSize", "", {2640, 600, 2000, 360}, 45, "Frame2", "Label18"));
   c.push_back(UnitList("cmbM2VSize", {4680, 600, 855, 315}, 44, "", "Label18", "Frame2"));
+  // Below the specified window: what a DVD player would refuse, readable without hovering.
+  c.push_back({.name = "lblLimits",
+               .kind = ControlKind::Label,
+               .rect = {240, kForm1LimitsTop, 5895, 255},
+               .tab = 48,
+               .toolTip = std::string(kDvdLimitsNote),
+               .back = kButtonFace});
   // The menu.
   c.push_back({.name = "mnuFile", .kind = ControlKind::Menu, .text = "File"});
   c.push_back({.name = "mnuOpen",
@@ -192,6 +204,22 @@ std::vector<ControlDesign> Build() {
                .container = "mnuFile"});
   c.push_back(
       {.name = "mnuExit", .kind = ControlKind::Menu, .text = "Exit", .container = "mnuFile"});
+  c.push_back({.name = "mnuTools", .kind = ControlKind::Menu, .text = "Tools"});
+  c.push_back({.name = "mnuAudioTracks",
+               .kind = ControlKind::Menu,
+               .text = "Audio Tracks...",
+               .container = "mnuTools"});
+  c.push_back({.name = "mnuDestination",
+               .kind = ControlKind::Menu,
+               .text = "Destination",
+               .container = "mnuTools"});
+  for (int i = 0; i < kDiscPresetCount; ++i) {
+    c.push_back({.name = "mnuDisc(" + std::to_string(i) + ")",
+                 .kind = ControlKind::Menu,
+                 .text = std::string(kDiscPresets[i].name),
+                 .container = "mnuDestination",
+                 .index = i});
+  }
   c.push_back({.name = "mnuHelp", .kind = ControlKind::Menu, .text = "Help"});
   c.push_back(
       {.name = "mnuAbout", .kind = ControlKind::Menu, .text = "About", .container = "mnuHelp"});

@@ -42,7 +42,7 @@ void ReportShown() {
 }  // namespace
 
 int RunApplication(HINSTANCE instance, int showCommand, bool quitWhenShown,
-                   std::optional<std::string> project) {
+                   std::vector<std::string> projects) {
   DeclareDpiAwareness();
   INITCOMMONCONTROLSEX controls{};
   controls.dwSize = sizeof controls;
@@ -69,7 +69,7 @@ int RunApplication(HINSTANCE instance, int showCommand, bool quitWhenShown,
     ReportShown();
     return 0;
   }
-  if (project) window.Model().OpenProject(*project);
+  if (!projects.empty()) window.Model().OpenProjects(projects);
   return RunMessageLoop();
 }
 

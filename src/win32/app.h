@@ -2,17 +2,17 @@
 
 #include <windows.h>
 
-#include <optional>
 #include <string>
+#include <vector>
 
 namespace quillbit {
 
 // Runs the program: the main window over the user's settings, until neither it nor the About
 // window is open. Returns the exit code. With `quitWhenShown` (for the start-up benchmark) it
 // prints "shown" on standard output once the main window has been painted, and ends there.
-// `project`, a UTF-8 path from the command line, is opened once the window is shown.
+// `projects`, UTF-8 paths from the command line, are opened once the window is shown.
 int RunApplication(HINSTANCE instance, int showCommand, bool quitWhenShown = false,
-                   std::optional<std::string> project = std::nullopt);
+                   std::vector<std::string> projects = {});
 
 // Hands one message to the window it is for: the window's key preview and dialog keys first,
 // then translation and dispatch. A loop of another kind (a test's) delivers through this too.

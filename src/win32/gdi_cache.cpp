@@ -17,6 +17,9 @@ int SystemIndex(SystemColor which) {
       return COLOR_BTNFACE;
     case SystemColor::Window:
       return COLOR_WINDOW;
+    case SystemColor::WarningText:
+      // Windows has no warning colour of its own; the window text colour until the view maps one.
+      return COLOR_WINDOWTEXT;
     case SystemColor::None:
       break;
   }

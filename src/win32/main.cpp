@@ -31,5 +31,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
   const bool quitWhenShown =
       std::find(arguments.begin(), arguments.end(), "--quit-when-shown") != arguments.end();
   return quillbit::RunApplication(instance, showCommand, quitWhenShown,
-                                  quillbit::ProjectArgument(arguments));
+                                  quillbit::ProjectArguments(arguments));
 }

@@ -29,6 +29,8 @@ void Win32MainWindow::Start(int showCommand) {
   window_.Show(showCommand);
 }
 
+void Win32MainWindow::ShowAudioTracksWindow(AudioTracksRequest /*request*/) {}
+
 void Win32MainWindow::ShowAboutWindow() {
   // A window of its own, without an owner: it stays open when this window closes.
   if (about_ != nullptr) about_->Show();

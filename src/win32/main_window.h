@@ -29,6 +29,7 @@ class Win32MainWindow : public MainWindowHost {
   HWND Handle() const { return window_.Handle(); }
 
   void ShowAboutWindow() override;
+  void ShowAudioTracksWindow(AudioTracksRequest request) override;
   void WindowUnloaded() override;
 
  private:

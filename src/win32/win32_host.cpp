@@ -45,15 +45,15 @@ void Win32MessageBox::ShowMessage(std::string_view caption, std::string_view tex
   ::MessageBoxW(owner, WideText(text).c_str(), WideText(caption).c_str(), MB_OK);
 }
 
-std::optional<std::string> Win32OpenFileDialog::ChooseFileToOpen(std::string_view title,
-                                                                 std::string_view filterName,
-                                                                 std::string_view pattern) {
+std::vector<std::string> Win32OpenFileDialog::ChooseFilesToOpen(std::string_view title,
+                                                                std::string_view filterName,
+                                                                std::string_view pattern) {
   // Pairs of a name and its patterns, each ending in a NUL, the list in a second one.
   std::wstring filters = WideText(filterName) + L" (" + WideText(pattern) + L")";
   filters += L'\0' + WideText(pattern) + L'\0' + L"All files (*.*)" + L'\0' + L"*.*" + L'\0';
   const std::wstring caption = WideText(title);
-  // Long paths are allowed; the dialog says when the buffer is too small for the one chosen.
-  std::wstring file(32768, L'\0');
+  // Long paths and many files are allowed; the dialog says when the buffer is too small.
+  std::wstring file(1 << 20, L'\0');
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof dialog;
   dialog.hwndOwner = owner_ ? owner_() : nullptr;
@@ -64,11 +64,22 @@ std::optional<std::string> Win32OpenFileDialog::ChooseFileToOpen(std::string_vie
   dialog.lpstrTitle = caption.c_str();
   // The process's current folder stays where it was: one left on the chosen file's folder would
   // keep a disc or USB stick from being ejected while the program runs.
-  dialog.Flags =
-      OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER | OFN_NOCHANGEDIR;
-  if (!::GetOpenFileNameW(&dialog)) return std::nullopt;
-  file.resize(std::wcslen(file.c_str()));
-  return Utf8Text(file);
+  dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER |
+                 OFN_NOCHANGEDIR | OFN_ALLOWMULTISELECT;
+  if (!::GetOpenFileNameW(&dialog)) return {};
+  // One file comes back as its full path; several as their folder, then each name, each ending
+  // in a NUL and the list in a second one.
+  std::vector<std::wstring> parts;
+  for (const wchar_t* part = file.c_str(); *part != L'\0'; part += std::wcslen(part) + 1)
+    parts.emplace_back(part);
+  if (parts.size() <= 1)
+    return parts.empty() ? std::vector<std::string>{}
+                         : std::vector<std::string>{Utf8Text(parts.front())};
+  std::wstring folder = parts.front();
+  if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
+  std::vector<std::string> paths;
+  for (std::size_t i = 1; i < parts.size(); ++i) paths.push_back(Utf8Text(folder + parts[i]));
+  return paths;
 }
 
 float Win32Screen::ScreenWidthTwips() const {

@@ -52,8 +52,8 @@ class Win32Programs : public StartProgramPort {
 class Win32OpenFileDialog : public OpenFileDialogPort {
  public:
   explicit Win32OpenFileDialog(std::function<HWND()> owner = {}) : owner_(std::move(owner)) {}
-  std::optional<std::string> ChooseFileToOpen(std::string_view title, std::string_view filterName,
-                                              std::string_view pattern) override;
+  std::vector<std::string> ChooseFilesToOpen(std::string_view title, std::string_view filterName,
+                                             std::string_view pattern) override;
 
  private:
   std::function<HWND()> owner_;

@@ -2,29 +2,29 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace quillbit {
 namespace {
 
-TEST(CommandLine, ProjectIsTheFirstArgumentThatIsNoOption) {
+TEST(CommandLine, ProjectsAreTheArgumentsThatAreNoOptions) {
   struct Case {
     std::vector<std::string> arguments;
-    std::optional<std::string> project;
+    std::vector<std::string> projects;
   };
   const std::vector<Case> cases = {
-      {{"quillbit"}, std::nullopt},
-      {{"quillbit", "movie.d2v"}, "movie.d2v"},
-      {{"quillbit", "--quit-when-shown"}, std::nullopt},
-      {{"quillbit", "--quit-when-shown", "C:\\DVD\\Film ü.d2v", "b.d2v"}, "C:\\DVD\\Film ü.d2v"},
-      {{"quillbit", "", "movie.d2v"}, "movie.d2v"},
-      // The program's own name is never the project, whatever it is called.
-      {{"movie.d2v"}, std::nullopt},
+      {{"quillbit"}, {}},
+      {{"quillbit", "movie.d2v"}, {"movie.d2v"}},
+      {{"quillbit", "--quit-when-shown"}, {}},
+      {{"quillbit", "--quit-when-shown", "C:\\DVD\\Film ü.d2v", "b.d2v"},
+       {"C:\\DVD\\Film ü.d2v", "b.d2v"}},
+      {{"quillbit", "", "movie.d2v", "--quit-when-shown"}, {"movie.d2v"}},
+      // The program's own name is never a project, whatever it is called.
+      {{"movie.d2v"}, {}},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(ProjectArgument(c.arguments), c.project) << c.arguments.size();
+    EXPECT_EQ(ProjectArguments(c.arguments), c.projects) << c.arguments.size();
   }
 }
 

@@ -171,7 +171,7 @@ TEST_F(Form1FilesTest, OpenProjectAsksForAProjectAndACancelChangesNothing) {
   form.mnuOpen.Click();
   EXPECT_EQ(fileDialog.asked, std::vector<std::string>{"Open Project|DGIndex project files|*.d2v"});
   EXPECT_TRUE(log.empty());
-  fileDialog.answers = {Project("film.d2v", Film(9000))};
+  fileDialog.answers = {{Project("film.d2v", Film(9000))}};
   form.mnuOpen.Click();
   EXPECT_EQ(form.txtFrames.Text(), "11250");
 }

@@ -58,6 +58,10 @@ class MapSettings : public SettingsStore {
 class RecordingHost : public MainWindowHost {
  public:
   void ShowAboutWindow() override { ++aboutShown; }
+  void ShowAudioTracksWindow(AudioTracksRequest request) override {
+    audioTracksAsked.push_back(std::move(request));
+  }
+  std::vector<AudioTracksRequest> audioTracksAsked;
   void WindowUnloaded() override { ++unloaded; }
   int aboutShown = 0;
   int unloaded = 0;
@@ -66,16 +70,17 @@ class RecordingHost : public MainWindowHost {
 // The file dialog, answered with the next of `answers` (none when they are used up: cancelled).
 class ScriptedFileDialog : public OpenFileDialogPort {
  public:
-  std::optional<std::string> ChooseFileToOpen(std::string_view title, std::string_view filterName,
-                                              std::string_view pattern) override {
+  std::vector<std::string> ChooseFilesToOpen(std::string_view title, std::string_view filterName,
+                                             std::string_view pattern) override {
     asked.push_back(std::string(title) + "|" + std::string(filterName) + "|" +
                     std::string(pattern));
-    if (answers.empty()) return std::nullopt;
-    std::string answer = answers.front();
+    if (answers.empty()) return {};
+    std::vector<std::string> answer = answers.front();
     answers.erase(answers.begin());
     return answer;
   }
-  std::vector<std::string> answers;
+  // One answer per dialog: the files chosen, none for a cancel.
+  std::vector<std::vector<std::string>> answers;
   std::vector<std::string> asked;
 };
 

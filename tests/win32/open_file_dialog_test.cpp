@@ -49,12 +49,12 @@ TEST(Win32OpenFileDialog, LeavesTheCurrentFolderWhereItWas) {
   const std::wstring before = CurrentFolder();
 
   const UINT_PTR timer = ::SetTimer(nullptr, 0, 300, OnTimer);
-  const std::optional<std::string> chosen =
-      Win32OpenFileDialog().ChooseFileToOpen("Open Project", "DGIndex Project", "*.d2v");
+  const std::vector<std::string> chosen =
+      Win32OpenFileDialog().ChooseFilesToOpen("Open Project", "DGIndex Project", "*.d2v");
   ::KillTimer(nullptr, timer);
 
-  ASSERT_TRUE(chosen.has_value());
-  EXPECT_EQ(std::filesystem::path(WideText(*chosen)), file);
+  ASSERT_EQ(chosen.size(), 1u);
+  EXPECT_EQ(std::filesystem::path(WideText(chosen.front())), file);
   EXPECT_EQ(CurrentFolder(), before) << "so that the chosen file's drive can be ejected";
 }
 

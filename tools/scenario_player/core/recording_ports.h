@@ -46,10 +46,11 @@ class RecordingPrograms : public StartProgramPort {
 class ScriptedFileDialog : public OpenFileDialogPort {
  public:
   void Answer(std::string path) { answer_ = std::move(path); }
-  std::optional<std::string> ChooseFileToOpen(std::string_view /*title*/,
-                                              std::string_view /*filterName*/,
-                                              std::string_view /*pattern*/) override {
-    std::optional<std::string> answer = std::move(answer_);
+  std::vector<std::string> ChooseFilesToOpen(std::string_view /*title*/,
+                                             std::string_view /*filterName*/,
+                                             std::string_view /*pattern*/) override {
+    if (!answer_) return {};
+    std::vector<std::string> answer{std::move(*answer_)};
     answer_.reset();
     return answer;
   }
