@@ -92,6 +92,8 @@ struct ControlDesign {
   std::string labelledBy;
   std::string nameSuffix;
   std::string accessibleName;
+  // A menu item that shows a check mark while its value is 1.
+  bool checkable = false;
 };
 
 // The run-time properties a view shows; each change is reported with one of these.
@@ -148,7 +150,8 @@ class Control {
   int ListIndex() const { return listIndex_; }
   void SetListIndex(int index);
 
-  // Check box value (0 clear, 1 checked) or option button (1 selected).
+  // Check box value (0 clear, 1 checked), option button (1 selected), or a checkable menu
+  // item's check mark (1 shown); setting a menu item's value fires nothing.
   int Value() const { return value_; }
   void SetValue(int value);
 

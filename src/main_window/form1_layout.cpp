@@ -218,7 +218,8 @@ std::vector<ControlDesign> Build() {
                  .kind = ControlKind::Menu,
                  .text = std::string(kDiscPresets[i].name),
                  .container = "mnuDestination",
-                 .index = i});
+                 .index = i,
+                 .checkable = true});
   }
   c.push_back({.name = "mnuHelp", .kind = ControlKind::Menu, .text = "Help"});
   c.push_back(
