@@ -84,6 +84,16 @@ ControlDesign UnitList(const char* name, Twips rect, int tab, const char* tip, c
   return List(name, rect, tab, tip, label, " unit", container);
 }
 
+// A menu of the menu bar (no container) or an item of the menu `container`.
+ControlDesign MenuItem(std::string name, std::string text, const char* container) {
+  ControlDesign item;
+  item.name = std::move(name);
+  item.kind = ControlKind::Menu;
+  item.text = std::move(text);
+  item.container = container;
+  return item;
+}
+
 std::vector<ControlDesign> Build() {
   std::vector<ControlDesign> c;
   // Top of the window: the modifier indicator and the encoding method.
@@ -98,6 +108,7 @@ std::vector<ControlDesign> Build() {
                .text = "DVD2AVI:",
                .rect = {240, 885, 825, 315},
                .tab = 21,
+               .font = kDefaultFont,
                .align = Align::Center,
                .back = kButtonFace});
   c.push_back({.name = "optFormat(0)",
@@ -105,6 +116,7 @@ std::vector<ControlDesign> Build() {
                .text = "NTSC",
                .rect = {1080, 855, 855, 255},
                .tab = 2,
+               .font = kDefaultFont,
                .back = kButtonFace,
                .index = 0,
                .group = "optFormat"});
@@ -113,6 +125,7 @@ std::vector<ControlDesign> Build() {
                .text = "PAL",
                .rect = {1920, 855, 855, 255},
                .tab = 3,
+               .font = kDefaultFont,
                .back = kButtonFace,
                .index = 1,
                .group = "optFormat"});
@@ -121,6 +134,7 @@ std::vector<ControlDesign> Build() {
                .text = "Forced FILM",
                .rect = {2940, 885, 1215, 255},
                .tab = 4,
+               .font = kDefaultFont,
                .back = kButtonFace});
   c.push_back({.name = "txtFPS",
                .kind = ControlKind::TextBox,
@@ -190,40 +204,25 @@ std::vector<ControlDesign> Build() {
   c.push_back(ResultBox("txtM2VSize", "", {2640, 600, 2000, 360}, 45, "Frame2", "Label18"));
   c.push_back(UnitList("cmbM2VSize", {4680, 600, 855, 315}, 44, "", "Label18", "Frame2"));
   // Below the specified window: what a DVD player would refuse, readable without hovering.
-  c.push_back({.name = "lblLimits",
-               .kind = ControlKind::Label,
-               .rect = {240, kForm1LimitsTop, 5895, 255},
-               .tab = 48,
-               .toolTip = std::string(kDvdLimitsNote),
-               .back = kButtonFace});
+  ControlDesign limits = PlainLabel("lblLimits", "", {240, kForm1LimitsTop, 5895, 255}, 48);
+  limits.toolTip = kDvdLimitsNote;
+  c.push_back(limits);
   // The menu.
-  c.push_back({.name = "mnuFile", .kind = ControlKind::Menu, .text = "File"});
-  c.push_back({.name = "mnuOpen",
-               .kind = ControlKind::Menu,
-               .text = "Open Project...",
-               .container = "mnuFile"});
-  c.push_back(
-      {.name = "mnuExit", .kind = ControlKind::Menu, .text = "Exit", .container = "mnuFile"});
-  c.push_back({.name = "mnuTools", .kind = ControlKind::Menu, .text = "Tools"});
-  c.push_back({.name = "mnuAudioTracks",
-               .kind = ControlKind::Menu,
-               .text = "Audio Tracks...",
-               .container = "mnuTools"});
-  c.push_back({.name = "mnuDestination",
-               .kind = ControlKind::Menu,
-               .text = "Destination",
-               .container = "mnuTools"});
+  c.push_back(MenuItem("mnuFile", "File", ""));
+  c.push_back(MenuItem("mnuOpen", "Open Project...", "mnuFile"));
+  c.push_back(MenuItem("mnuExit", "Exit", "mnuFile"));
+  c.push_back(MenuItem("mnuTools", "Tools", ""));
+  c.push_back(MenuItem("mnuAudioTracks", "Audio Tracks...", "mnuTools"));
+  c.push_back(MenuItem("mnuDestination", "Destination", "mnuTools"));
   for (int i = 0; i < kDiscPresetCount; ++i) {
-    c.push_back({.name = "mnuDisc(" + std::to_string(i) + ")",
-                 .kind = ControlKind::Menu,
-                 .text = std::string(kDiscPresets[i].name),
-                 .container = "mnuDestination",
-                 .index = i,
-                 .checkable = true});
+    ControlDesign disc = MenuItem("mnuDisc(" + std::to_string(i) + ")",
+                                  std::string(kDiscPresets[i].name), "mnuDestination");
+    disc.index = i;
+    disc.checkable = true;
+    c.push_back(disc);
   }
-  c.push_back({.name = "mnuHelp", .kind = ControlKind::Menu, .text = "Help"});
-  c.push_back(
-      {.name = "mnuAbout", .kind = ControlKind::Menu, .text = "About", .container = "mnuHelp"});
+  c.push_back(MenuItem("mnuHelp", "Help", ""));
+  c.push_back(MenuItem("mnuAbout", "About", "mnuHelp"));
   return c;
 }
 
