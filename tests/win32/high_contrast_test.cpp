@@ -65,8 +65,9 @@ TEST_P(WarningText, IsTheReddestDarkRedThatReadsOnTheFace) {
   const COLORREF fallback = RGB(1, 2, 3);
   const COLORREF warning = WarningTextOn(GetParam().faceColor, fallback);
   EXPECT_EQ(warning, GetParam().warning);
-  if (warning != fallback) EXPECT_GE(ContrastRatio(warning, GetParam().faceColor), 4.5);
-  if (warning != fallback && GetRValue(warning) < 192) {
+  if (warning == fallback) return;
+  EXPECT_GE(ContrastRatio(warning, GetParam().faceColor), 4.5);
+  if (GetRValue(warning) < 192) {
     EXPECT_LT(ContrastRatio(RGB(GetRValue(warning) + 16, 0, 0), GetParam().faceColor), 4.5)
         << "a redder one would do";
   }
