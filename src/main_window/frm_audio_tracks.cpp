@@ -64,7 +64,6 @@ frmAudioTracks::frmAudioTracks(NumberLocale locale, AudioTracksRequest request,
       txtTotal(controls_.Get("txtTotal")) {
   for (int i = 0; i < static_cast<int>(rows_.size()); ++i) {
     Row& row = rows_[static_cast<std::size_t>(i)];
-    row.lblTrack = &controls_.Get(ControlArrayName("lblTrack", i));
     row.cmbFormat = &controls_.Get(ControlArrayName("cmbFormat", i));
     row.cmbChannels = &controls_.Get(ControlArrayName("cmbChannels", i));
     row.cmbBitrate = &controls_.Get(ControlArrayName("cmbBitrate", i));
@@ -131,10 +130,10 @@ void frmAudioTracks::cmdCancel_Click() {
 }
 
 void frmAudioTracks::cmbFormat_Click(int row) {
-  if (showing_ || row < 0 || row >= static_cast<int>(rows_.size())) return;
-  Row& r = rows_[static_cast<std::size_t>(row)];
-  const int index = r.cmbFormat->ListIndex();
-  if (index < 0 || index == FormatIndex(r.track)) return;
+  Row* r = ChosenIn(row);
+  if (r == nullptr) return;
+  const int index = r->cmbFormat->ListIndex();
+  if (index < 0 || index == FormatIndex(r->track)) return;
   if (index == 0) {
     Choose(row, std::nullopt);
   } else if (index <= static_cast<int>(AudioFormats().size())) {
@@ -143,43 +142,43 @@ void frmAudioTracks::cmbFormat_Click(int row) {
 }
 
 void frmAudioTracks::cmbChannels_Click(int row) {
-  if (showing_ || row < 0 || row >= static_cast<int>(rows_.size())) return;
-  Row& r = rows_[static_cast<std::size_t>(row)];
-  const auto channels = Picked(*r.cmbChannels, r.choices.channels);
-  if (!r.track || !channels) return;
-  AudioTrack track = *r.track;
-  track.channels = *channels;
-  Choose(row, Legalized(track));
+  Row* r = ChosenIn(row);
+  if (r == nullptr || !r->track) return;
+  if (const auto channels = Picked(*r->cmbChannels, r->choices.channels)) {
+    AudioTrack track = *r->track;
+    track.channels = *channels;
+    Choose(row, Legalized(track));
+  }
 }
 
 void frmAudioTracks::cmbBitrate_Click(int row) {
-  if (showing_ || row < 0 || row >= static_cast<int>(rows_.size())) return;
-  Row& r = rows_[static_cast<std::size_t>(row)];
-  const auto bitRate = Picked(*r.cmbBitrate, r.choices.bitRates);
-  if (!r.track || !bitRate) return;
-  AudioTrack track = *r.track;
-  track.bitRate = *bitRate;
-  Choose(row, Legalized(track));
+  Row* r = ChosenIn(row);
+  if (r == nullptr || !r->track) return;
+  if (const auto bitRate = Picked(*r->cmbBitrate, r->choices.bitRates)) {
+    AudioTrack track = *r->track;
+    track.bitRate = *bitRate;
+    Choose(row, Legalized(track));
+  }
 }
 
 void frmAudioTracks::cmbSampleRate_Click(int row) {
-  if (showing_ || row < 0 || row >= static_cast<int>(rows_.size())) return;
-  Row& r = rows_[static_cast<std::size_t>(row)];
-  const auto sampleRate = Picked(*r.cmbSampleRate, r.choices.sampleRates);
-  if (!r.track || !sampleRate) return;
-  AudioTrack track = *r.track;
-  track.sampleRate = *sampleRate;
-  Choose(row, Legalized(track));
+  Row* r = ChosenIn(row);
+  if (r == nullptr || !r->track) return;
+  if (const auto sampleRate = Picked(*r->cmbSampleRate, r->choices.sampleRates)) {
+    AudioTrack track = *r->track;
+    track.sampleRate = *sampleRate;
+    Choose(row, Legalized(track));
+  }
 }
 
 void frmAudioTracks::cmbBits_Click(int row) {
-  if (showing_ || row < 0 || row >= static_cast<int>(rows_.size())) return;
-  Row& r = rows_[static_cast<std::size_t>(row)];
-  const auto bits = Picked(*r.cmbBits, r.choices.bits);
-  if (!r.track || !bits) return;
-  AudioTrack track = *r.track;
-  track.bits = *bits;
-  Choose(row, Legalized(track));
+  Row* r = ChosenIn(row);
+  if (r == nullptr || !r->track) return;
+  if (const auto bits = Picked(*r->cmbBits, r->choices.bits)) {
+    AudioTrack track = *r->track;
+    track.bits = *bits;
+    Choose(row, Legalized(track));
+  }
 }
 
 std::vector<AudioTrack> frmAudioTracks::Tracks() const {
@@ -188,6 +187,11 @@ std::vector<AudioTrack> frmAudioTracks::Tracks() const {
     if (row.track) tracks.push_back(*row.track);
   }
   return tracks;
+}
+
+frmAudioTracks::Row* frmAudioTracks::ChosenIn(int row) {
+  if (showing_ || row < 0 || row >= static_cast<int>(rows_.size())) return nullptr;
+  return &rows_[static_cast<std::size_t>(row)];
 }
 
 void frmAudioTracks::Choose(int row, std::optional<AudioTrack> track) {

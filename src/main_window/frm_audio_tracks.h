@@ -62,7 +62,6 @@ class frmAudioTracks : public FormFrame {
   // One track's row: its controls, the track it shows (none for "(none)") and the choices its
   // lists offer now.
   struct Row {
-    Control* lblTrack;
     Control* cmbFormat;
     Control* cmbChannels;
     Control* cmbBitrate;
@@ -74,6 +73,8 @@ class frmAudioTracks : public FormFrame {
   };
 
   void WireHandlers();
+  // The row a list's click is a person's choice in; none while code fills the lists.
+  Row* ChosenIn(int row);
   // A person's choice in a row: the row and the sizes follow it.
   void Choose(int row, std::optional<AudioTrack> track);
   void ShowRow(Row& row);

@@ -85,16 +85,6 @@ TEST(AudioTracksChoices, LpcmOffersTheChannelsThatKeepItsRateInBounds) {
   }
 }
 
-TEST(AudioTracksChoices, ANewFormatStartsAtItsUsualChannelsAndACommonRate) {
-  EXPECT_EQ(DefaultTrack(AudioFormat::Ac3), Compressed(AudioFormat::Ac3, 192000, 2));
-  EXPECT_EQ(DefaultTrack(AudioFormat::Dts), Compressed(AudioFormat::Dts, 1509750, 6));
-  EXPECT_EQ(DefaultTrack(AudioFormat::Mp2), Compressed(AudioFormat::Mp2, 224000, 2));
-  EXPECT_EQ(DefaultTrack(AudioFormat::Lpcm), LpcmTrack(48000, 16, 2));
-  for (const AudioFormatInfo& info : AudioFormats()) {
-    EXPECT_FALSE(TrackProblem(DefaultTrack(info.format))) << info.name;
-  }
-}
-
 TEST(AudioTracksChoices, AChoiceOthersNoLongerAllowGivesWayToTheLargestBelowIt) {
   struct Case {
     const char* what;
@@ -122,15 +112,6 @@ TEST(AudioTracksChoices, AChoiceOthersNoLongerAllowGivesWayToTheLargestBelowIt) 
   for (const Case& c : cases) {
     EXPECT_EQ(Legalized(c.asked), c.legal) << c.what;
   }
-}
-
-TEST(AudioTracksChoices, ItemTextsAsAPersonReadsThem) {
-  EXPECT_EQ(ChannelsItem(6), "6");
-  EXPECT_EQ(BitRateItem(754500), "754.5");
-  EXPECT_EQ(BitRateItem(1509750), "1509.75");
-  EXPECT_EQ(BitRateItem(448000), "448");
-  EXPECT_EQ(SampleRateItem(96000), "96 kHz");
-  EXPECT_EQ(BitsItem(20), "20");
 }
 
 TEST(AudioTracksChoices, BytesAreGroupedByTheUsersConventionsWithoutDecimals) {
