@@ -157,6 +157,18 @@ TEST_F(AudioTracksWindowTest, OkMakesTheTracksTheAudioRowsBytesAndItsTip) {
   EXPECT_EQ(audio->toolTip().toStdString(), model().txtAudio.ToolTip());
 }
 
+TEST_F(AudioTracksWindowTest, ClosingTheMainWindowCancelsTheOpenWindowAndSaves) {
+  QPointer<AudioTracksDialog> dialog = Open();
+  ASSERT_NE(dialog, nullptr);
+  PickNext(W(*dialog, "cmbFormat(0)"));
+  EXPECT_TRUE(window->close());
+  Settle();
+  EXPECT_TRUE(dialog.isNull());
+  EXPECT_TRUE(model().State().audioTracks.empty());
+  EXPECT_FALSE(model().Loaded());
+  EXPECT_EQ(settings.writes, testing::kValuesSaved);
+}
+
 QString SpokenName(QWidget* widget) {
   QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
   return face != nullptr ? face->text(QAccessible::Name) : QString();
