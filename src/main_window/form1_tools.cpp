@@ -1,8 +1,6 @@
-// The "Tools" menu: the audio tracks that stand for the audio, the recordable discs, and the
-// DVD-Video limits line that follows every calc.
+// The "Tools" menu: the audio tracks that stand for the audio, and the recordable discs.
 #include "core/audio_track_text.h"
 #include "core/disc_presets.h"
-#include "core/dvd_limits.h"
 #include "core/number_text.h"
 #include "main_window/form1.h"
 
@@ -80,21 +78,6 @@ void Form1::mnuDisc_Click(int index) {
 void Form1::ShowDiscChecks() {
   const DiscPreset* disc = DiscPresetOfBytes(state_.bytes_dest);
   for (int i = 0; i < kDiscPresetCount; ++i) mnuDisc[i]->SetValue(disc == &kDiscPresets[i] ? 1 : 0);
-}
-
-// Empty, in window text, when the last calc gave no estimate or no room.
-void Form1::ShowLimits() {
-  const std::optional<DvdLimitInputs> inputs =
-      lastCalc_ ? LimitInputsOf(lastCalc_->in, lastCalc_->result, state_.audioTracks, locale_)
-                : std::nullopt;
-  if (!inputs) {
-    lblLimits.SetText("");
-    lblLimits.SetForeColor(kWindowText);
-    return;
-  }
-  const DvdLimitCheck check = CheckDvdLimits(*inputs);
-  lblLimits.SetText(DvdLimitText(check, locale_));
-  lblLimits.SetForeColor(check.broken == DvdLimit::None ? kWindowText : kWarningText);
 }
 
 }  // namespace quillbit
