@@ -226,10 +226,10 @@ ABOUT = "About Quillbit"
 
 
 def open_about(j):
-    """Help, About with the keyboard alone: Alt opens the menu bar, Right goes to Help, Down
-    opens it, Enter chooses About."""
+    """Help, About with the keyboard alone: Alt opens the menu bar, Right past Tools to Help,
+    Down opens it, Enter chooses About."""
     j.display.keys("alt")
-    j.display.keys("Right", "Down", "Return")
+    j.display.keys("Right", "Right", "Down", "Return")
     return j.top_window(ABOUT)
 
 
