@@ -344,17 +344,21 @@ def open_tools(j, *keys):
 
 def destination_by_keyboard(j):
     """Tools, Destination, DVD+R DL with the keyboard alone: the destination row shows the
-    disc's bytes in its unit and the limits line follows; a film too short for the disc's room
-    needs more than a player reads."""
+    disc's bytes in its unit, and the limits line, which found no room on a DVD-R, finds the
+    film within DVD-Video's limits."""
+    cushion = "Cushion (authoring, etc)"
     j.program.start()
     j.display.type("150000")
     j.wait_control("Movie Length", lambda c: c.text != "", "the results follow the frames")
     limits_line(j, lambda text: text == WITHIN_LIMITS,
                 f"a film of 150000 frames for a DVD-R reads {WITHIN_LIMITS!r}")
-    # Ten minutes and a half for the room of a double layer.
+    # A cushion of 4.5 GB leaves a DVD-R no room.
+    j.tab_to(cushion)
     j.display.keys("ctrl+a")
-    j.display.type("15000")
-    j.wait_control(FRAMES, lambda c: c.text == "15000", "the frame count shows what was typed")
+    j.display.type("4608")
+    j.wait_control(cushion + " unit", lambda c: c.text == "MB", "the cushion is in MB")
+    limits_line(j, lambda text: text.startswith("No room for the video"),
+                "a 4.5 GB cushion on a DVD-R reads that there is no room for the video")
     # Destination is the second item of Tools; its first disc is DVD-R, DVD+R DL the fourth.
     open_tools(j, "Down", "Right", "Down", "Down", "Down", "Return")
     unit = j.control(DESTINATION + " unit").text
@@ -362,11 +366,11 @@ def destination_by_keyboard(j):
         raise JourneyFailed(f"the destination's unit list shows {unit!r}")
     j.wait_control(DESTINATION, lambda c: c.text == DOUBLE_LAYER[unit],
                    f"DVD+R DL shows as {DOUBLE_LAYER[unit]} {unit} in the destination row")
-    limits_line(j, lambda text: text.startswith("Video bitrate above DVD-Video's 9800 kbit/s by"),
-                "the limits line names the video bitrate above the player's 9800 kbit/s")
+    limits_line(j, lambda text: text == WITHIN_LIMITS,
+                f"with a DVD+R DL the limits line reads {WITHIN_LIMITS!r}")
     # The menu left the focus where it was.
-    wait_for(j.focused, lambda c: c is not None and c.name == FRAMES,
-             f"after the menu the focus is back in {FRAMES!r}", 5)
+    wait_for(j.focused, lambda c: c is not None and c.name == cushion,
+             f"after the menu the focus is back in {cushion!r}", 5)
 
 
 AUDIO_TRACKS = "Audio Tracks"
