@@ -30,11 +30,10 @@ std::vector<std::uint32_t> CompressedRates(AudioFormat format, int channels) {
   return rates;
 }
 
-std::string TwoDigits(std::uint64_t value) {
-  // Appended rather than added to a literal, which MinGW's GCC 12 at -O3 warns of (-Wrestrict).
-  std::string text = value < 10 ? "0" : "";
-  text += std::to_string(value);
-  return text;
+// Minutes or seconds, below 60.
+void AppendTwoDigits(std::string& out, std::uint64_t value) {
+  out += static_cast<char>('0' + value / 10 % 10);
+  out += static_cast<char>('0' + value % 10);
 }
 
 }  // namespace
@@ -125,10 +124,17 @@ std::string GroupedBytes(std::uint64_t bytes, const NumberLocale& locale) {
 std::string SizesForText(const std::optional<MovieLength>& length) {
   if (!length || length->rate.num == 0) return "No frame count: set the frames to size the tracks";
   const std::uint64_t seconds = length->frames * length->rate.den / length->rate.num;
-  const std::string frames = std::to_string(length->frames);
-  return "Sizes for " + std::to_string(seconds / 3600) + ":" + TwoDigits(seconds / 60 % 60) + ":" +
-         TwoDigits(seconds % 60) + " of movie (" + frames +
-         (length->frames == 1 ? " frame)" : " frames)");
+  // Built by appending: GCC 12 misreads a literal added to a temporary string as an overlap.
+  std::string text = "Sizes for ";
+  text += std::to_string(seconds / 3600);
+  text += ':';
+  AppendTwoDigits(text, seconds / 60 % 60);
+  text += ':';
+  AppendTwoDigits(text, seconds % 60);
+  text += " of movie (";
+  text += std::to_string(length->frames);
+  text += length->frames == 1 ? " frame)" : " frames)";
+  return text;
 }
 
 }  // namespace quillbit

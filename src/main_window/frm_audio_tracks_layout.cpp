@@ -123,6 +123,13 @@ ControlDesign RowControl(const Column& column, int columnIndex, int row) {
           .nameSuffix = column.nameSuffix};
 }
 
+std::string TrackCaption(int row) {
+  std::string caption = "Track ";
+  caption += std::to_string(row + 1);
+  caption += ':';
+  return caption;
+}
+
 std::vector<ControlDesign> Build() {
   std::vector<ControlDesign> c;
   for (int column = 0; column < kColumnCount; ++column) {
@@ -133,7 +140,7 @@ std::vector<ControlDesign> Build() {
   }
   for (int row = 0; row < kRowCount; ++row) {
     ControlDesign label =
-        Label(ControlArrayName("lblTrack", row), "Track " + std::to_string(row + 1) + ":",
+        Label(ControlArrayName("lblTrack", row), TrackCaption(row),
               {kMargin, RowTop(row) + kLabelDrop, kTrackLabelWidth, kLabelHeight});
     label.index = row;
     c.push_back(std::move(label));

@@ -47,7 +47,10 @@ TEST(FrmAudioTracksLayout, EveryFocusableControlHasItsRowsName) {
   for (int row = 0; row < static_cast<int>(kMaxAudioTracks); ++row) {
     for (std::size_t column = 0; column < std::size(kRowArrays); ++column) {
       EXPECT_EQ(AccessibleName(controls, controls.Get(ControlArrayName(kRowArrays[column], row))),
-                "Track " + std::to_string(row + 1) + " " + suffixes[column]);
+                std::string("Track ")
+                    .append(std::to_string(row + 1))
+                    .append(" ")
+                    .append(suffixes[column]));
     }
   }
   EXPECT_EQ(AccessibleName(controls, controls.Get("txtTotal")), "Total");
