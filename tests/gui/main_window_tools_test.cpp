@@ -2,6 +2,7 @@
 #include <QAccessible>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 
 #include "core/dvd_limits.h"
 #include "gui/warning_color.h"
@@ -91,6 +92,30 @@ TEST_F(MainWindowTools, TheLimitsLineTakesTheWarningColourAndGivesItBack) {
             WarningTextColor(desktop).name().toStdString());
   model().lblLimits.SetForeColor(kWindowText);
   EXPECT_EQ(line->palette().color(QPalette::WindowText), desktop.color(QPalette::WindowText));
+}
+
+// A person picks a disc from the menu, then types an audio size that leaves the video no room to
+// fit: the line reads, and warns, as the model says.
+TEST_F(MainWindowTools, ADiscFromTheMenuIsCheckedAndTheLineWarnsOnceALimitBreaks) {
+  StartAndActivate();
+  QTest::keyClicks(widget("txtFrames"), "90000");
+  window->View().ActionFor("mnuDisc(0)")->trigger();
+  EXPECT_EQ(Tree(window->View().ActionFor("mnuDestination")->menu()->actions()),
+            "DVD-R[x],DVD+R[ ],DVD-R DL[ ],DVD+R DL[ ]");
+  EXPECT_EQ(as<QLineEdit>("txtDiskSpace")->text().toStdString(), model().txtDiskSpace.Text());
+  auto* line = as<QLabel>("lblLimits");
+  const QPalette desktop = QApplication::palette();
+  EXPECT_EQ(line->text().toStdString(), kDvdLimitsWithin);
+  EXPECT_EQ(line->palette().color(QPalette::WindowText), desktop.color(QPalette::WindowText));
+
+  QWidget* audio = widget("txtAudio");
+  audio->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(audio, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(audio, "4700000000");
+  EXPECT_NE(line->text().toStdString(), kDvdLimitsWithin);
+  EXPECT_FALSE(line->text().isEmpty());
+  EXPECT_EQ(line->palette().color(QPalette::WindowText), WarningTextColor(desktop));
+  EXPECT_EQ(Accessible(line)->text(QAccessible::Name), line->text());
 }
 
 }  // namespace
