@@ -324,6 +324,35 @@ def start_with_project(j):
     j.wait_control(FRAMES, lambda c: c.text == "7500", "the frame count is the project's")
 
 
+def start_with_projects(j):
+    """Started with two NTSC titles for one disc: their frames add up and the frame count's
+    description lists them; started with titles unlike each other, one message names the odd
+    one out and the frames stay."""
+    media = os.path.join(j.options.work, "media")
+    shutil.rmtree(media, ignore_errors=True)
+    j.write_media(media)
+    path = lambda name: j.program.argument_path(os.path.join(media, name))  # noqa: E731
+    j.program.start(path("film.d2v"), path("video.d2v"))
+    titles = ("film.d2v: 11250 frames", "video.d2v: 9000 frames")
+    j.wait_control(FRAMES, lambda c: c.text == "20250" and all(t in c.description for t in titles),
+                   "the frame count is both titles' 11250 + 9000, and says so in its description")
+    j.wait_control("Forced FILM", lambda c: not c.checked, "Forced FILM is clear")
+    j.display.keys("alt+F4")
+    if j.program.wait_exit() != 0:
+        raise JourneyFailed("the program did not end well after Alt+F4")
+    j.program.start(path("film_forced.d2v"), path("video.d2v"))
+    note = "must share the TV format and Forced FILM"
+    windows = wait_for(j.program.windows, lambda ws: any(note in w.text for w in ws),
+                       "one message says the titles must share the format", 10)
+    box = next(w for w in windows if note in w.text)
+    if "video.d2v is NTSC," not in box.text:
+        raise JourneyFailed(f"the message does not name the odd title: {box.text!r}")
+    j.display.keys("Return")
+    j.window_gone(box.title)
+    j.wait_control(FRAMES, lambda c: c.text == "20250", "the frame count stays as it was")
+    j.wait_control("Forced FILM", lambda c: not c.checked, "Forced FILM stays clear")
+
+
 AUDIO = "Audio file(s) total size"
 DESTINATION = "Destination size"
 WITHIN_LIMITS = "Within DVD-Video limits"
@@ -447,8 +476,8 @@ def audio_tracks_by_keyboard(j):
 
 JOURNEYS = {f.__name__: f for f in (type_frames_at_start, tab_order, shift_converts_unit,
                                     method_by_keyboard, about_by_keyboard, close_and_restart,
-                                    start_with_project, destination_by_keyboard,
-                                    audio_tracks_by_keyboard)}
+                                    start_with_project, start_with_projects,
+                                    destination_by_keyboard, audio_tracks_by_keyboard)}
 
 
 def run(options):
