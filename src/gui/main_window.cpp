@@ -84,7 +84,9 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  // Every close saves through the model and is never refused.
+  // The Audio Tracks window goes first, as cancelled; then every close saves through the model
+  // and is never refused.
+  if (audioTracks_ != nullptr) audioTracks_->close();
   frameLink_.Closing();
   event->accept();
 }

@@ -4,7 +4,6 @@
 
 #include <QAccessible>
 #include <QPointer>
-#include <QPushButton>
 #include <QWindow>
 
 #include "tests/gui/gui_test_support.h"
@@ -57,13 +56,6 @@ TEST_F(AudioTracksWindowTest, FocusStartsInTheFirstTracksFormat) {
   AudioTracksDialog* dialog = Open();
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(QApplication::focusWidget(), W(*dialog, "cmbFormat(0)"));
-}
-
-TEST_F(AudioTracksWindowTest, OkIsTheDefaultButtonAndCancelIsNot) {
-  AudioTracksDialog* dialog = Open();
-  ASSERT_NE(dialog, nullptr);
-  EXPECT_TRUE(qobject_cast<QPushButton*>(W(*dialog, "cmdOK"))->isDefault());
-  EXPECT_FALSE(qobject_cast<QPushButton*>(W(*dialog, "cmdCancel"))->isDefault());
 }
 
 enum class Closing { Key, Click, CloseBox };
@@ -125,21 +117,6 @@ INSTANTIATE_TEST_SUITE_P(
         CloseCase{"TheCloseBoxIsCancel", Closing::CloseBox, "cmdOK", 0, false}),
     [](const ::testing::TestParamInfo<CloseCase>& p) { return std::string(p.param.name); });
 
-TEST_F(AudioTracksWindowTest, TheNextOpenShowsTheTracksChosenBefore) {
-  AudioTracksDialog* dialog = Open();
-  ASSERT_NE(dialog, nullptr);
-  PickNext(W(*dialog, "cmbFormat(0)"));
-  const std::vector<AudioTrack> chosen = dialog->Model().Tracks();
-  QTest::mouseClick(W(*dialog, "cmdOK"), Qt::LeftButton);
-  Settle();
-  window->View().ActionFor("mnuAudioTracks")->trigger();
-  dialog = window->AudioTracks();
-  ASSERT_NE(dialog, nullptr);
-  EXPECT_EQ(dialog->Model().Tracks(), chosen);
-  EXPECT_EQ(qobject_cast<QComboBox*>(W(*dialog, "cmbFormat(0)"))->currentIndex(),
-            dialog->Model().Get("cmbFormat(0)").ListIndex());
-}
-
 TEST_F(AudioTracksWindowTest, OkMakesTheTracksTheAudioRowsBytesAndItsTip) {
   StartAndActivate();
   QTest::keyClicks(widget("txtFrames"), "90000");
@@ -155,6 +132,18 @@ TEST_F(AudioTracksWindowTest, OkMakesTheTracksTheAudioRowsBytesAndItsTip) {
   EXPECT_EQ(audio->text().toStdString(), model().txtAudio.Text());
   EXPECT_FALSE(audio->toolTip().isEmpty());
   EXPECT_EQ(audio->toolTip().toStdString(), model().txtAudio.ToolTip());
+}
+
+TEST_F(AudioTracksWindowTest, ClosingTheMainWindowCancelsTheOpenWindowAndSaves) {
+  QPointer<AudioTracksDialog> dialog = Open();
+  ASSERT_NE(dialog, nullptr);
+  PickNext(W(*dialog, "cmbFormat(0)"));
+  EXPECT_TRUE(window->close());
+  Settle();
+  EXPECT_TRUE(dialog.isNull());
+  EXPECT_TRUE(model().State().audioTracks.empty());
+  EXPECT_FALSE(model().Loaded());
+  EXPECT_EQ(settings.writes, testing::kValuesSaved);
 }
 
 QString SpokenName(QWidget* widget) {

@@ -32,14 +32,6 @@ TEST_F(MainWindowTools, ToolsSitsBetweenFileAndHelpWithTheDiscsUnderDestination)
             "Help(About)");
 }
 
-TEST_F(MainWindowTools, TheDiscTheModelMarksIsChecked) {
-  model().mnuDisc[2]->SetValue(1);
-  EXPECT_TRUE(window->View().ActionFor("mnuDisc(2)")->isChecked());
-  EXPECT_EQ(window->View().Shown("mnuDisc(2)")->value, 1);
-  model().mnuDisc[2]->SetValue(0);
-  EXPECT_FALSE(window->View().ActionFor("mnuDisc(2)")->isChecked());
-}
-
 TEST_F(MainWindowTools, TheKeyboardAloneReachesToolsAndItsItems) {
   StartAndActivate();
   QMenuBar* bar = window->menuBar();
@@ -80,18 +72,6 @@ TEST_F(MainWindowTools, TheLimitsLineIsShownBelowTheResultsAndReadAsItsText) {
   EXPECT_EQ(Accessible(line)->text(QAccessible::Name).toStdString(), text);
   EXPECT_EQ(Accessible(line)->text(QAccessible::Description).toStdString(), kDvdLimitsNote);
   EXPECT_EQ(line->toolTip().toStdString(), kDvdLimitsNote);
-}
-
-TEST_F(MainWindowTools, TheLimitsLineTakesTheWarningColourAndGivesItBack) {
-  auto* line = as<QLabel>("lblLimits");
-  const QPalette desktop = QApplication::palette();
-  model().lblLimits.SetForeColor(kWarningText);
-  EXPECT_EQ(line->palette().color(QPalette::WindowText), WarningTextColor(desktop));
-  EXPECT_NE(line->palette().color(QPalette::WindowText), desktop.color(QPalette::WindowText));
-  EXPECT_EQ(window->View().Shown("lblLimits")->color,
-            WarningTextColor(desktop).name().toStdString());
-  model().lblLimits.SetForeColor(kWindowText);
-  EXPECT_EQ(line->palette().color(QPalette::WindowText), desktop.color(QPalette::WindowText));
 }
 
 // A person picks a disc from the menu, then types an audio size that leaves the video no room to
