@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/audio_track_text.h"
+
 namespace quillbit::scenario {
 namespace {
 
@@ -34,7 +36,8 @@ TEST(ScenarioDump, ControlsCarryTheFieldsOfTheirKind) {
   s.state = Form1State{.bytes_cush = 125829120,
                        .bytes_m2v = 4273073230.7692308,
                        .palNoteShown = true,
-                       .filmAutoCleared = 1};
+                       .filmAutoCleared = 1,
+                       .audioTracks = {*ReadTrack("ac3:448:6").track, *ReadTrack("mp2:224").track}};
   s.calcRuns = 12;
   s.messages = {{"Quillbit", "Note: \"Single Pass VBR\" does not work well with PAL"}};
   s.opened = {"mailto:quillbit@example.org"};
@@ -53,7 +56,8 @@ TEST(ScenarioDump, ControlsCarryTheFieldsOfTheirKind) {
       R"("about": null, )"
       R"("state": {"bytes_aud": 0, "bytes_sub": 0, "bytes_cush": 125829120, "bytes_dest": 0, )"
       R"("bytes_sampsize": 0, "bytes_m2v": 4273073230.7692308, "shiftHeld": false, )"
-      R"("palNoteShown": true, "filmAutoCleared": 1}, "calc_runs": 12, )"
+      R"("palNoteShown": true, "filmAutoCleared": 1, "audioTracks": "ac3:448:6,mp2:224:2"}, )"
+      R"("calc_runs": 12, )"
       R"("messages": [{"caption": "Quillbit", )"
       R"("text": "Note: \"Single Pass VBR\" does not work well with PAL"}], )"
       R"("opened": ["mailto:quillbit@example.org"], "started": [], )"

@@ -2,6 +2,8 @@
 
 #include <variant>
 
+#include "core/audio_track_text.h"
+
 namespace quillbit::scenario {
 namespace {
 
@@ -36,7 +38,8 @@ Json StateJson(const std::optional<Form1State>& state) {
           {"bytes_m2v", state->bytes_m2v},
           {"shiftHeld", state->shiftHeld},
           {"palNoteShown", state->palNoteShown},
-          {"filmAutoCleared", state->filmAutoCleared}};
+          {"filmAutoCleared", state->filmAutoCleared},
+          {"audioTracks", TrackListText(state->audioTracks)}};
 }
 
 Json TitleJson(const std::optional<WindowView>& window) {

@@ -112,7 +112,8 @@ std::optional<FrontEnd::Showing> Win32FrontEnd::Show(WindowId id, const Control&
 ControlView Win32FrontEnd::Read(const Window& window, const quillbit::Control& control) const {
   const std::string& name = control.Name();
   if (control.Kind() == ControlKind::Menu)
-    return ReadMenuItem(window.hwnd, static_cast<UINT>(window.view->CommandIdFor(name)), name);
+    return ReadMenuItem(window.hwnd, static_cast<UINT>(window.view->CommandIdFor(name)), name,
+                        control.Design().checkable);
   ControlView shown = window.view->Shown(name).value_or(ControlView{.name = name});
   if (const HWND hwnd = window.view->HwndFor(name)) shown.color = DrawnTextColor(hwnd);
   return shown;
