@@ -52,6 +52,7 @@ Json DumpJson(const Snapshot& s) {
   Json json = Json::object();
   json["main"] = WindowJson(s.main);
   json["about"] = WindowJson(s.about);
+  json["audio_tracks"] = WindowJson(s.audioTracks);
   json["state"] = StateJson(s.state);
   json["calc_runs"] = s.calcRuns;
   json["messages"] = Json::array();
@@ -67,7 +68,9 @@ Json DumpJson(const Snapshot& s) {
       json["store"][stored.name] = stored.value.AsText();
     }
   }
-  json["title"] = {{"main", TitleJson(s.main)}, {"about", TitleJson(s.about)}};
+  json["title"] = {{"main", TitleJson(s.main)},
+                   {"about", TitleJson(s.about)},
+                   {"audio_tracks", TitleJson(s.audioTracks)}};
   json["focus"] = s.focus ? Json(*s.focus) : Json(nullptr);
   return json;
 }

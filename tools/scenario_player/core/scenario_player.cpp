@@ -85,7 +85,10 @@ void Player::Execute(const Command& command) {
       Drop(command);
       break;
     case Verb::Open:
-      Open(command);
+      Open({command.text});
+      break;
+    case Verb::OpenFiles:
+      Open(command.files);
       break;
     case Verb::Close:
       Close(command);
@@ -97,7 +100,7 @@ void Player::Execute(const Command& command) {
 }
 
 bool Player::Running() const {
-  return frontEnd_.Shown(WindowId::Main) || frontEnd_.Shown(WindowId::About);
+  return frontEnd_.AnyShown().has_value();
 }
 
 void Player::Start() {
@@ -203,10 +206,8 @@ void Player::ClickMenuItem(const FoundControl& item) {
 }
 
 void Player::Close(const Command& command) {
-  const WindowId window = command.target == "main" ? WindowId::Main : WindowId::About;
-  if (!frontEnd_.Shown(window))
-    Fail(std::string(window == WindowId::Main ? "the main window" : "the About window") +
-         " is not open");
+  const WindowId window = WindowByWord(command.target).value();
+  if (!frontEnd_.Shown(window)) Fail(std::string(NameOf(window).called) + " is not open");
   frontEnd_.Close(window);
 }
 
@@ -229,10 +230,12 @@ void Player::Drop(const Command& command) {
     Fail("no window under " + command.target + " takes dropped files");
 }
 
-// "File" > "Open Project...", with the file chosen in its dialog.
-void Player::Open(const Command& command) {
+// "File" > "Open Project...", with the files chosen together in its dialog.
+void Player::Open(const std::vector<std::string>& files) {
   const FoundControl item = Find("mnuOpen");
-  frontEnd_.AnswerFileDialog(Resolve(command.text));
+  std::vector<std::string> paths;
+  for (const std::string& file : files) paths.push_back(Resolve(file));
+  frontEnd_.AnswerFileDialog(std::move(paths));
   ClickMenuItem(item);
 }
 
@@ -240,6 +243,7 @@ void Player::Dump() {
   Snapshot snapshot;
   snapshot.main = frontEnd_.ReadWindow(WindowId::Main);
   snapshot.about = frontEnd_.ReadWindow(WindowId::About);
+  snapshot.audioTracks = frontEnd_.ReadWindow(WindowId::AudioTracks);
   if (const std::optional<MainModelView> model = frontEnd_.MainModel()) {
     snapshot.state = model->state;
     snapshot.calcRuns = model->calcRuns;

@@ -37,7 +37,7 @@ class Player {
   void ClickMenuItem(const FoundControl& item);
   void Close(const Command& command);
   void Drop(const Command& command);
-  void Open(const Command& command);
+  void Open(const std::vector<std::string>& files);
   std::string Resolve(const std::string& file) const;
   void Dump();
 

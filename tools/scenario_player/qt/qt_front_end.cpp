@@ -66,7 +66,7 @@ void QtFrontEnd::Settle() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QApplication::processEvents();
   if (QApplication::activeWindow() != nullptr) return;
-  for (const WindowId id : {WindowId::Main, WindowId::About}) {
+  for (const WindowId id : {WindowId::AudioTracks, WindowId::Main, WindowId::About}) {
     if (const std::optional<Window> window = WindowShown(id)) {
       Activate(*window->widget);
       QApplication::processEvents();
@@ -90,6 +90,7 @@ std::optional<QtFrontEnd::Window> QtFrontEnd::WindowShown(WindowId window) const
     if (main_ == nullptr || !main_->isVisible()) return std::nullopt;
     return Window{main_.get(), &main_->View()};
   }
+  if (window == WindowId::AudioTracks) return std::nullopt;
   if (about_ == nullptr) return std::nullopt;
   auto* dialog = dynamic_cast<AboutDialog*>(about_->Current());
   if (dialog == nullptr || !dialog->isVisible()) return std::nullopt;

@@ -61,6 +61,7 @@ std::optional<Win32FrontEnd::Window> Win32FrontEnd::WindowShown(WindowId window)
     if (main_ == nullptr || !main_->Window().Visible()) return std::nullopt;
     return Window{WindowId::Main, main_->Handle(), &main_->View()};
   }
+  if (window == WindowId::AudioTracks) return std::nullopt;
   if (about_ == nullptr) return std::nullopt;
   auto* about = dynamic_cast<Win32AboutWindow*>(about_->Current());
   if (about == nullptr || !about->Window().Visible()) return std::nullopt;

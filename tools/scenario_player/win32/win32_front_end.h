@@ -42,7 +42,9 @@ class Win32FrontEnd : public FrontEnd {
   bool Pick(std::string_view name, int index) override;
   MenuChoice ChooseMenuItem(std::string_view name) override;
   bool Drop(std::string_view name, const std::vector<std::string>& paths) override;
-  void AnswerFileDialog(std::string path) override { fileDialog_.Answer(std::move(path)); }
+  void AnswerFileDialog(std::vector<std::string> paths) override {
+    fileDialog_.Answer(std::move(paths));
+  }
   std::optional<WindowView> ReadWindow(WindowId window) const override;
   std::optional<MainModelView> MainModel() const override;
   std::vector<MessageView> Messages() const override { return messages_.Messages(); }
