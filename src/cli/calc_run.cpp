@@ -102,19 +102,6 @@ std::optional<std::vector<TrackReport>> TrackReports(const std::vector<AudioTrac
   return reports;
 }
 
-DvdLimitCheck LimitsFor(const CliOptions& options, const CalcReport& report) {
-  const double seconds = report.fps > 0 ? report.frames / report.fps : 0;
-  return CheckDvdLimits({
-      .method = report.method,
-      .encoderKbps = report.cceMin.value_or(0),
-      .cceMaxKbps = options.cceMax,
-      .audioKbps = options.audioTracks.empty() ? AudioKbpsOver(report.audioBytes, seconds)
-                                               : Kbps(TotalBitRate(options.audioTracks)),
-      .estimatedBytes = report.bytesM2v,
-      .roomBytes = report.videoBytes,
-  });
-}
-
 }  // namespace
 
 double WindowFrameRate(bool pal, bool forcedFilm) {
@@ -197,7 +184,7 @@ CalcOutcome RunCalc(const CliOptions& options) {
       .limitsText = {},
       .warnings = {},
   };
-  report.limits = LimitsFor(options, report);
+  report.limits = CheckDvdLimits(*LimitInputsOf(*in, result, options.audioTracks, CliLocale()));
   report.limitsText = DvdLimitText(report.limits, CliLocale());
   report.warnings = WarningsFor(report);
   return {.report = std::move(report), .exitStatus = 0, .error = {}};

@@ -62,4 +62,27 @@ double AudioKbpsOver(double audioBytes, double seconds) {
   return std::isfinite(kbps) ? kbps : 0;
 }
 
+std::optional<DvdLimitInputs> LimitInputsOf(const CalcInputs& in, const CalcResult& result,
+                                            std::span<const AudioTrack> tracks,
+                                            const NumberLocale& locale) {
+  if (result.failed || !result.bytes_m2v || !result.bytes_video) return std::nullopt;
+  double encoderKbps = 0;
+  if (in.cmbCCESet != kMethodBach) {
+    for (const CalcWrite& write : result) {
+      if (write.target == CalcTarget::txtCCEMin) encoderKbps = NumOrZero(write.text, locale);
+    }
+  }
+  const double fps = NumOrZero(in.txtFPS, locale);
+  const double seconds = fps > 0 ? NumOrZero(in.txtFrames, locale) / fps : 0;
+  return DvdLimitInputs{
+      .method = in.cmbCCESet,
+      .encoderKbps = encoderKbps,
+      .cceMaxKbps = NumOrZero(in.txtCCEMax, locale),
+      .audioKbps =
+          tracks.empty() ? AudioKbpsOver(in.bytes_aud, seconds) : Kbps(TotalBitRate(tracks)),
+      .estimatedBytes = *result.bytes_m2v,
+      .roomBytes = *result.bytes_video,
+  };
+}
+
 }  // namespace quillbit

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
+#include "core/audio_tracks.h"
+#include "core/calc.h"
 #include "core/number_locale.h"
 
 namespace quillbit {
@@ -51,5 +55,14 @@ std::string DvdLimitText(const DvdLimitCheck& check, const NumberLocale& locale)
 
 // The bitrate of audio known only by its bytes, over a playing time in seconds; 0 for no time.
 double AudioKbpsOver(double audioBytes, double seconds);
+
+// What the check reads from one run of calc, as both the window and quillbit-calc see it: the
+// method and "CCE Max" from the inputs, the encoder value calc wrote (not for Bach), the audio's
+// rate from the tracks when they stand for the audio (or its bytes over the frames at the frame
+// rate), the estimate and the room. None when the run gave no estimate or no room. `method`
+// points into `in`.
+std::optional<DvdLimitInputs> LimitInputsOf(const CalcInputs& in, const CalcResult& result,
+                                            std::span<const AudioTrack> tracks,
+                                            const NumberLocale& locale);
 
 }  // namespace quillbit

@@ -65,6 +65,10 @@ inline constexpr StoredSetting kStoredSettings[kStoredSettingCount] = {
     {"txtSampleFrame", StoredForm::FieldText, 16},
 };
 
+// Beside the seventeen: the audio tracks that stand for the audio, as TrackListText writes
+// them ("" for none). Written after them and restored last; a file without it has no tracks.
+inline constexpr std::string_view kAudioTracksSetting = "audioTracks";
+
 // The table in restore order.
 std::span<const StoredSetting* const> RestoreOrder();
 

@@ -107,7 +107,8 @@ void Form1::WireHandlers() {
 
 void Form1::calc() {
   ++calcRuns_;
-  const CalcInputs in{
+  if (!state_.audioTracks.empty()) FollowAudioTracks();
+  CalcInputs in{
       .txtFPS = txtFPS.Text(),
       .txtFrames = txtFrames.Text(),
       .cmbCCESet = cmbCCESet.Text(),
@@ -144,6 +145,9 @@ void Form1::calc() {
   }
   if (result.bytes_m2v) state_.bytes_m2v = *result.bytes_m2v;
   if (result.refreshDisplay) cmbM2VSize_Click();
+  lastCalc_ = LastCalc{.in = std::move(in), .result = result};
+  ShowLimits();
+  ShowDiscChecks();
 }
 
 }  // namespace quillbit

@@ -12,6 +12,7 @@
 #include "core/audio_tracks.h"
 #include "core/calc.h"
 #include "core/control_set.h"
+#include "core/d2v_project.h"
 #include "core/form_frame.h"
 #include "core/number_locale.h"
 #include "core/ports.h"
@@ -162,6 +163,18 @@ class Form1 : public FormFrame {
   void ShowDroppedBytes(const SizeField& field, std::uint64_t bytes);
   void DropSample(std::string_view path);
   void ShowFileMessage(const std::string& text);
+  // A project's format, "Forced FILM" and frame count, each through its control.
+  void SetProject(const D2vProject& project);
+
+  // The tracks that stand for the audio.
+  std::optional<MovieLength> CurrentLength() const;
+  void LinkAudioTracks(std::vector<AudioTrack> tracks);
+  void EndAudioLink();
+  void FollowAudioTracks();
+  // The lines that follow every calc: the limits line and the disc presets' check marks.
+  void ShowLimits();
+  void ShowDiscChecks();
+  void RestoreAudioTracks();
 
   void RestoreSettings();
   void RestoreSetting(const StoredSetting& setting);
@@ -174,6 +187,16 @@ class Form1 : public FormFrame {
   Form1State state_;
   bool loaded_ = false;
   int calcRuns_ = 0;
+  // The last run of calc, which the limits line is made from.
+  struct LastCalc {
+    CalcInputs in;
+    CalcResult result;
+  };
+  std::optional<LastCalc> lastCalc_;
+  // What the audio link last showed in txtAudio: a key up that leaves it so keeps the link.
+  std::string audioLinkText_;
+  // The frame count whose projects txtFrames' tooltip lists; "" when it lists none.
+  std::string projectListFrames_;
 
  public:
   // The controls by their designer names; references into controls_.

@@ -8,6 +8,7 @@
 #include "core/d2v_project.h"
 #include "core/file_sizes.h"
 #include "core/mpeg_pictures.h"
+#include "core/project_set.h"
 #include "core/unicode_text.h"
 #include "main_window/form1.h"
 
@@ -62,7 +63,12 @@ void Form1::OpenProject(std::string_view path) {
     ShowFileMessage(D2vProblemText(read.problem, FileNameOf(path)));
     return;
   }
-  const D2vProject& project = *read.project;
+  SetProject(*read.project);
+  projectListFrames_.clear();
+  txtFrames.SetToolTip(txtFrames.Design().toolTip);
+}
+
+void Form1::SetProject(const D2vProject& project) {
   optFormat[project.pal ? 1 : 0]->SetValue(1);
   chkFF.SetValue(project.forcedFilm ? 1 : 0);
   txtFrames.SetText(std::to_string(project.frames));
@@ -70,10 +76,38 @@ void Form1::OpenProject(std::string_view path) {
                                        : chkFF.Design().toolTip);
 }
 
+// Every title is read before anything changes: one that cannot be read, or one unlike the
+// others, gets the one message.
+void Form1::OpenProjects(const std::vector<std::string>& paths) {
+  if (paths.empty()) return;
+  if (paths.size() == 1) {
+    OpenProject(paths.front());
+    return;
+  }
+  std::vector<NamedProject> titles;
+  for (const std::string& path : paths) {
+    D2vReadResult read = ReadD2vProjectFile(path);
+    if (!read.project) {
+      ShowFileMessage(D2vProblemText(read.problem, FileNameOf(path)));
+      return;
+    }
+    titles.push_back({.fileName = FileNameOf(path), .project = std::move(*read.project)});
+  }
+  const ProjectSetResult set = CombineProjects(titles);
+  if (!set.project) {
+    ShowFileMessage(set.message);
+    return;
+  }
+  SetProject(*set.project);
+  txtFrames.SetToolTip(ProjectListText(titles));
+  projectListFrames_ = txtFrames.Text();
+}
+
 // A project goes anywhere; other files go to the row they were dropped on.
 void Form1::FilesDropped(const Control* control, const std::vector<std::string>& paths) {
-  if (paths.size() == 1 && IsProjectFile(paths.front())) {
-    OpenProject(paths.front());
+  if (paths.empty()) return;
+  if (std::all_of(paths.begin(), paths.end(), IsProjectFile)) {
+    OpenProjects(paths);
     return;
   }
   if (control != nullptr && OnSampleRows(*control) && paths.size() == 1 &&
@@ -111,6 +145,8 @@ void Form1::DropSizes(const SizeField& field, const std::vector<std::string>& pa
     ShowFileMessage(CannotReadText(*total.unreadable));
     return;
   }
+  // Files dropped on the audio row are the audio now, not the tracks.
+  if (&field == &sizeFields_[kAudio]) EndAudioLink();
   ShowDroppedBytes(field, total.bytes);
 }
 

@@ -5,7 +5,12 @@
 
 namespace quillbit {
 
+// The projects' list is the tip only while the frame count is still their sum.
 void Form1::txtFrames_Change() {
+  if (!projectListFrames_.empty() && txtFrames.Text() != projectListFrames_) {
+    projectListFrames_.clear();
+    txtFrames.SetToolTip(txtFrames.Design().toolTip);
+  }
   calc();
 }
 void Form1::txtFPS_Change() {

@@ -1,10 +1,22 @@
 // The second half of loading: the values the last run saved, each through its control.
+#include "core/audio_track_text.h"
 #include "main_window/form1.h"
 
 namespace quillbit {
 
 void Form1::RestoreSettings() {
   for (const StoredSetting* setting : RestoreOrder()) RestoreSetting(*setting);
+  RestoreAudioTracks();
+}
+
+// A list that cannot be read (edited by hand, from a later version) is dropped on its own: the
+// audio keeps its stored bytes. Good tracks are sized for the length at the next calc; the
+// limits line takes their rate now.
+void Form1::RestoreAudioTracks() {
+  TrackListRead read = ReadTrackList(ports_.settings.Read(kAudioTracksSetting).AsText());
+  if (!read.tracks || read.tracks->empty()) return;
+  LinkAudioTracks(std::move(*read.tracks));
+  ShowLimits();
 }
 
 void Form1::RestoreSetting(const StoredSetting& setting) {

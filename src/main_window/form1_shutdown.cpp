@@ -1,4 +1,6 @@
-// Closing the window: every close saves the seventeen values and is never refused.
+// Closing the window: every close saves the seventeen values and the audio tracks, and is never
+// refused.
+#include "core/audio_track_text.h"
 #include "main_window/form1.h"
 
 namespace quillbit {
@@ -15,6 +17,7 @@ void Form1::Form_QueryUnload() {
   store.CreateKey();
   for (const StoredSetting& setting : kStoredSettings)
     store.Write(setting.name, StoredText(setting));
+  store.Write(kAudioTracksSetting, TrackListText(state_.audioTracks));
 }
 
 // Byte counts come from the state, not the boxes: a converted size keeps its exact count.

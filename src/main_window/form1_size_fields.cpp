@@ -43,6 +43,9 @@ void Form1::UnitClick(const SizeField& field) {
 
 void Form1::ShowBytes(const SizeField& field) {
   field.box.SetText(PlainText(FromBytes(field.list.Text(), BytesOf(field)), locale_));
+  if (&field == &sizeFields_[kAudio] && !state_.audioTracks.empty())
+    audioLinkText_ = field.box.Text();
+  if (&field == &sizeFields_[kDestination]) ShowDiscChecks();
 }
 
 const Form1::SizeField* Form1::FieldByList(std::string_view listName) const {
@@ -59,7 +62,14 @@ const Form1::SizeField* Form1::FieldByBytes(std::string_view bytesName) const {
   return nullptr;
 }
 
+// A key up that leaves the box as the tracks showed it (Tab arriving, an arrow) keeps them and
+// their exact bytes; typing ends the link and the box is read as always.
 void Form1::txtAudio_KeyUp(int, int) {
+  if (!state_.audioTracks.empty() && txtAudio.Text() == audioLinkText_) {
+    calc();
+    return;
+  }
+  EndAudioLink();
   SizeKeyUp(sizeFields_[kAudio]);
 }
 void Form1::txtSub_KeyUp(int, int) {
@@ -74,7 +84,9 @@ void Form1::txtDiskSpace_KeyUp(int, int) {
 void Form1::txtSampleSize_KeyUp(int, int) {
   SizeKeyUp(sizeFields_[kSample]);
 }
+// A conversion keeps the tracks; a plain change reads the box in the new unit, as typing does.
 void Form1::cmbAudio_Click() {
+  if (!state_.shiftHeld) EndAudioLink();
   UnitClick(sizeFields_[kAudio]);
 }
 void Form1::cmbSub_Click() {

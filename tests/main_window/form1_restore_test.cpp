@@ -24,14 +24,14 @@ class Restore : public Form1Test {
   }
 };
 
-TEST_F(Restore, FirstRunReadsEveryValueButTheDestinationInOrder) {
+TEST_F(Restore, FirstRunReadsEveryValueButTheDestinationInOrderThenTheTracks) {
   Start();
   EXPECT_THAT(settings.log,
               ElementsAre("Read txtFrames", "Read optFormat", "Read chkFF", "Read cmbAudio",
                           "Read bytes_aud", "Read cmbSub", "Read bytes_sub", "Read cmbCush",
                           "Read bytes_cush", "Read cmbDest", "Read cmbCCESet", "Read cmbM2VSize",
                           "Read cmbSampleSize", "Read bytes_sampsize", "Read txtSampleQ",
-                          "Read txtSampleFrame"));
+                          "Read txtSampleFrame", "Read audioTracks"));
 }
 
 TEST_F(Restore, StoredListTextIsReadAgainToSelectIt) {

@@ -34,9 +34,10 @@ const std::vector<std::string> kFirstRunSave = {
     "Write bytes_sampsize=0",
     "Write txtSampleQ=",
     "Write txtSampleFrame=",
+    "Write audioTracks=",
 };
 
-TEST_F(Shutdown, ClosingAfterAFirstRunWritesTheSeventeenValuesInOrder) {
+TEST_F(Shutdown, ClosingAfterAFirstRunWritesTheSeventeenValuesInOrderThenTheTracks) {
   Form1& form = Loaded();
   form.Unload();
   EXPECT_EQ(settings.log, kFirstRunSave);
