@@ -5,10 +5,6 @@
 namespace quillbit {
 namespace {
 
-// A fixed dialog frame with a caption bar at 96 dpi, until the host says otherwise.
-constexpr float kFrameWidthTwips = 2 * 3 * 15;
-constexpr float kFrameHeightTwips = (2 * 3 + 19) * 15;
-
 constexpr std::string_view kDescription = "Test version including new \"Bach\" Method";
 constexpr std::string_view kAuthorLine = "Author: Tormelund";
 constexpr std::string_view kEmailLine = "Email:";
@@ -19,8 +15,8 @@ constexpr std::string_view kMailto = "mailto:";
 
 frmAbout::frmAbout(AppInfo app, AboutLinks links, FrmAboutPorts ports,
                    std::vector<std::string> installedSysInfo)
-    : FormFrame(std::string(kFrmAboutDesignCaption), kFrmAboutClientWidth + kFrameWidthTwips,
-                kFrmAboutClientHeight + kFrameHeightTwips),
+    : FormFrame(std::string(kFrmAboutDesignCaption), kFrmAboutClientWidth + kDialogFrameWidthTwips,
+                kFrmAboutClientHeight + kDialogFrameHeightTwips),
       app_(std::move(app)),
       ports_(ports),
       installedSysInfo_(std::move(installedSysInfo)),

@@ -6,6 +6,11 @@
 
 namespace quillbit {
 
+// A fixed dialog frame with a caption bar at 96 dpi around the client area, in twips, until the
+// host reports the real one.
+inline constexpr float kDialogFrameWidthTwips = 2 * 3 * 15;
+inline constexpr float kDialogFrameHeightTwips = (2 * 3 + 19) * 15;
+
 // A window as its model sees it: the caption, and the outer position and size in twips. The
 // size starts as the client area plus a frame of the given style at 96 dpi; the host reports
 // the real outer size (frame and any menu bar included) before the window loads.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -8,6 +10,7 @@
 #include "core/form_frame.h"
 #include "core/number_locale.h"
 #include "core/ports.h"
+#include "main_window/audio_track_choices.h"
 #include "main_window/audio_tracks_request.h"
 
 namespace quillbit {
@@ -56,13 +59,37 @@ class frmAudioTracks : public FormFrame {
   std::vector<AudioTrack> Tracks() const;
 
  private:
+  // One track's row: its controls, the track it shows (none for "(none)") and the choices its
+  // lists offer now.
+  struct Row {
+    Control* cmbFormat;
+    Control* cmbChannels;
+    Control* cmbBitrate;
+    Control* cmbSampleRate;
+    Control* cmbBits;
+    Control* txtTrackSize;
+    std::optional<AudioTrack> track;
+    TrackChoices choices;
+  };
+
   void WireHandlers();
+  // The row a list's click is a person's choice in; none while code fills the lists.
+  Row* ChosenIn(int row);
+  // A person's choice in a row: the row and the sizes follow it.
+  void Choose(int row, std::optional<AudioTrack> track);
+  void ShowRow(Row& row);
+  void ShowSizes();
 
   NumberLocale locale_;
   AudioTracksRequest request_;
   FrmAudioTracksPorts ports_;
   ControlSet controls_;
+  std::array<Row, kMaxAudioTracks> rows_;
+  Control& lblLength;
+  Control& txtTotal;
   bool loaded_ = false;
+  // Set while code fills the controls: the clicks that fires are not a person's choices.
+  bool showing_ = false;
 };
 
 }  // namespace quillbit
