@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <algorithm>
 
+#include "gui/warning_color.h"
+
 namespace quillbit {
 namespace {
 
@@ -88,8 +90,7 @@ QColor ToQColor(Color color, const QPalette& palette) {
     case SystemColor::Window:
       return palette.color(QPalette::Base);
     case SystemColor::WarningText:
-      // Qt's palettes have no warning role; the window text colour until the view maps one.
-      return palette.color(QPalette::WindowText);
+      return WarningTextColor(palette);
     case SystemColor::None:
       break;
   }

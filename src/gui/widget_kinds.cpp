@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -335,9 +336,24 @@ class MenuKind : public WidgetKind {
     font.setBold(b.control->Bold());
     b.action->setFont(font);
   }
+  // A checkable item shows its value as the check mark.
+  void ShowValue(const Binding& b) const override {
+    if (!b.control->Design().checkable) return;
+    const QSignalBlocker blocker(b.action);
+    b.action->setCheckable(true);
+    const bool on = b.control->Value() == 1;
+    if (b.action->isChecked() != on) b.action->setChecked(on);
+  }
   void Connect(const Binding& b) const override {
     Control* c = b.control;
-    QObject::connect(b.action, &QAction::triggered, b.action, [c] { c->Click(); });
+    const QPointer<QAction> action = b.action;
+    QObject::connect(b.action, &QAction::triggered, b.action, [this, c, action] {
+      c->Click();
+      // Qt has already toggled the mark; the mark is the model's, whatever its handler did with
+      // it (set another item's, or left this one as it was). The handler may have closed the
+      // window and taken the menu with it.
+      if (action != nullptr) ShowValue(Binding{.control = c, .action = action});
+    });
   }
   ShownControl Read(const Binding& b) const override {
     const QAction& action = *b.action;
@@ -346,6 +362,7 @@ class MenuKind : public WidgetKind {
     shown.visible = action.isVisible();
     shown.enabled = action.isEnabled();
     shown.bold = action.font().bold();
+    if (action.isCheckable()) shown.value = action.isChecked() ? 1 : 0;
     // A menu item is drawn by the menu or menu bar that holds it.
     const auto* holder = qobject_cast<const QWidget*>(action.parent());
     const QPalette palette = holder != nullptr ? holder->palette() : QPalette();

@@ -83,6 +83,18 @@ std::vector<ControlDesign> Specs() {
       {.name = "mnuSub", .kind = ControlKind::Menu, .text = "Sub", .container = "mnuTop"},
       {.name = "mnuLeaf", .kind = ControlKind::Menu, .text = "Leaf", .container = "mnuSub"},
       {.name = "mnuGo", .kind = ControlKind::Menu, .text = "Go"},
+      {.name = "mnuPick(0)",
+       .kind = ControlKind::Menu,
+       .text = "First",
+       .container = "mnuTop",
+       .index = 0,
+       .checkable = true},
+      {.name = "mnuPick(1)",
+       .kind = ControlKind::Menu,
+       .text = "Second",
+       .container = "mnuTop",
+       .index = 1,
+       .checkable = true},
   };
 }
 
@@ -246,6 +258,68 @@ TEST_F(FormViewTest, ControlForLooksThroughInnerWidgets) {
   EXPECT_EQ(view.ControlFor(combo->view()), &controls.Get("cmbPick"));
   EXPECT_EQ(view.ControlFor(&surface), nullptr);
 }
+
+TEST_F(FormViewTest, OnlyCheckableMenuItemsShowTheirValueAsACheckMark) {
+  EXPECT_FALSE(view.ActionFor("mnuLeaf")->isCheckable());
+  EXPECT_FALSE(view.Shown("mnuLeaf")->value.has_value());
+  ASSERT_TRUE(view.ActionFor("mnuPick(1)")->isCheckable());
+  int clicks = 0;
+  controls.Get("mnuPick(1)").onClick = [&] { ++clicks; };
+  for (const int value : {1, 0, 1}) {
+    controls.Get("mnuPick(1)").SetValue(value);
+    EXPECT_EQ(view.ActionFor("mnuPick(1)")->isChecked(), value == 1);
+    EXPECT_EQ(view.Shown("mnuPick(1)")->value, value);
+  }
+  EXPECT_FALSE(view.ActionFor("mnuPick(0)")->isChecked());
+  EXPECT_EQ(clicks, 0);
+}
+
+// What the item's handler does with the marks when a person picks "Second".
+enum class Handler { MarksThePickedOne, LeavesTheMarks };
+
+struct PickCase {
+  const char* name;
+  int valueBefore;
+  Handler handler;
+  bool firstChecked;
+  bool secondChecked;
+};
+
+void PrintTo(const PickCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class MenuPickTest : public FormViewTest, public ::testing::WithParamInterface<PickCase> {};
+
+TEST_P(MenuPickTest, APickIsOneClickAndTheMarksAreTheModels) {
+  const PickCase& c = GetParam();
+  Control& first = controls.Get("mnuPick(0)");
+  Control& second = controls.Get("mnuPick(1)");
+  first.SetValue(1 - c.valueBefore);
+  second.SetValue(c.valueBefore);
+  int clicks = 0;
+  second.onClick = [&] {
+    ++clicks;
+    if (c.handler == Handler::LeavesTheMarks) return;
+    first.SetValue(0);
+    second.SetValue(1);
+  };
+  view.ActionFor("mnuPick(1)")->trigger();
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(view.ActionFor("mnuPick(0)")->isChecked(), c.firstChecked);
+  EXPECT_EQ(view.ActionFor("mnuPick(1)")->isChecked(), c.secondChecked);
+  EXPECT_EQ(first.Value(), c.firstChecked ? 1 : 0);
+  EXPECT_EQ(second.Value(), c.secondChecked ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, MenuPickTest,
+    ::testing::Values(
+        PickCase{"UncheckedPickedAndMarked", 0, Handler::MarksThePickedOne, false, true},
+        PickCase{"CheckedPickedAgainStaysChecked", 1, Handler::MarksThePickedOne, false, true},
+        PickCase{"UncheckedPickedButLeftAlone", 0, Handler::LeavesTheMarks, true, false},
+        PickCase{"CheckedPickedButLeftAlone", 1, Handler::LeavesTheMarks, false, true}),
+    [](const ::testing::TestParamInfo<PickCase>& p) { return std::string(p.param.name); });
 
 }  // namespace
 }  // namespace quillbit
