@@ -5,6 +5,7 @@
 
 #include "core/twips_scale.h"
 #include "core/utf16_text.h"
+#include "win32/high_contrast.h"
 
 namespace quillbit {
 namespace {
@@ -17,9 +18,7 @@ int SystemIndex(SystemColor which) {
       return COLOR_BTNFACE;
     case SystemColor::Window:
       return COLOR_WINDOW;
-    case SystemColor::WarningText:
-      // Windows has no warning colour of its own; the window text colour until the view maps one.
-      return COLOR_WINDOWTEXT;
+    case SystemColor::WarningText:  // no system colour: see DrawnColor
     case SystemColor::None:
       break;
   }
@@ -65,6 +64,8 @@ bool HasOutlineFamily(const std::wstring& family) {
 }  // namespace
 
 COLORREF ColorRefOf(Color color) {
+  if (color.system == SystemColor::WarningText)
+    color = DrawnColor(color, ColorRole::Text, HighContrastOn());
   const int index = SystemIndex(color.system);
   if (index >= 0) return ::GetSysColor(index);
   return RGB(color.r, color.g, color.b);

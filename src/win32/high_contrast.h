@@ -20,7 +20,16 @@ int HighContrastColorIndex(Color designed, ColorRole role);
 // Whether the user has high contrast on now.
 bool HighContrastOn();
 
-// The colour a control draws `designed` in on this desktop now.
+// Warning text (Windows has no colour of its own for it): the reddest of the dark reds from
+// RGB(192,0,0) down that reads at WCAG's 4.5:1 or better on `face`; `fallback` on a face too dark
+// for any red to.
+COLORREF WarningTextOn(COLORREF face, COLORREF fallback);
+// The contrast ratio of two colours as WCAG 2 defines it, from 1 to 21.
+double ContrastRatio(COLORREF a, COLORREF b);
+
+// The colour a control draws `designed` in on this desktop now: warning text in the dark red
+// that reads on the button face, or in the window text colour with high contrast on, where the
+// scheme's own colours are what a person asked for.
 Color DrawnColor(Color designed, ColorRole role, bool highContrast);
 
 }  // namespace quillbit

@@ -24,6 +24,11 @@ bool IsSeparator(const Control& control) {
   return control.Text() == "-";
 }
 
+// A checkable item shows its mark while its value is 1.
+UINT CheckFlag(const Control& control) {
+  return control.Design().checkable && control.Value() == 1 ? MF_CHECKED : MF_UNCHECKED;
+}
+
 }  // namespace
 
 Win32MenuBar::Win32MenuBar(ControlSet& controls, std::function<int(const Control&)> commandId)
@@ -72,7 +77,8 @@ HMENU Win32MenuBar::Build(std::string_view container, bool bar) const {
       info.wID = id;
       ::SetMenuItemInfoW(menu, static_cast<UINT>(::GetMenuItemCount(menu) - 1), TRUE, &info);
     } else {
-      ::AppendMenuW(menu, MF_STRING | enabled, static_cast<UINT_PTR>(commandId_(c)), text.c_str());
+      ::AppendMenuW(menu, MF_STRING | enabled | CheckFlag(c), static_cast<UINT_PTR>(id),
+                    text.c_str());
     }
   }
   return menu;
@@ -96,6 +102,13 @@ void Win32MenuBar::Show(const Control& control, Property property) {
     case Property::Visible:
     case Property::Enabled:
       Rebuild();
+      break;
+    case Property::Value:
+      // Only the mark changes: the item keeps its place, and an open menu stays open.
+      if (const std::optional<Place> place = Find(control.Name());
+          place && control.Design().checkable)
+        ::CheckMenuItem(place->menu, static_cast<UINT>(place->position),
+                        MF_BYPOSITION | CheckFlag(control));
       break;
     default:
       break;
@@ -151,6 +164,8 @@ ShownControl Win32MenuBar::Read(const Control& control) const {
   const UINT state = ::GetMenuState(place->menu, position, MF_BYPOSITION);
   shown.enabled = state != static_cast<UINT>(-1) && (state & (MF_GRAYED | MF_DISABLED)) == 0;
   shown.color = HexColor(::GetSysColor(shown.enabled ? COLOR_MENUTEXT : COLOR_GRAYTEXT));
+  if (control.Design().checkable && state != static_cast<UINT>(-1))
+    shown.value = (state & MF_CHECKED) != 0 ? 1 : 0;
   return shown;
 }
 

@@ -13,7 +13,8 @@ namespace quillbit {
 
 // The unit for the menu kind: a window's menu bar built from its Menu controls (a menu's
 // container is the menu it opens from; an item with items of its own opens a menu) and kept in
-// step with them. Hidden items are left out; a change of any item builds the bar anew.
+// step with them. Hidden items are left out; a change of an item's caption, visibility or state
+// builds the bar anew, a checkable item's value only sets or clears its check mark.
 class Win32MenuBar {
  public:
   // `commandId` gives each item the id its WM_COMMAND carries.
@@ -41,7 +42,8 @@ class Win32MenuBar {
     int position = 0;
   };
   std::optional<Place> Find(std::string_view name) const;
-  // What a person reads on the item, from the menu rather than the model.
+  // What a person reads on the item, from the menu rather than the model; a checkable item's
+  // value is whether it shows its check mark.
   ShownControl Read(const Control& control) const;
 
  private:

@@ -47,6 +47,45 @@ TEST(DrawnColor, IsTheDesignedOneWithoutHighContrast) {
             Color::Rgb(GetRValue(hot), GetGValue(hot), GetBValue(hot)));
 }
 
+struct WarningCase {
+  const char* face;
+  COLORREF faceColor;
+  COLORREF warning;
+};
+
+void PrintTo(const WarningCase& c, std::ostream* os) {
+  *os << c.face;
+}
+
+class WarningText : public testing::TestWithParam<WarningCase> {};
+
+// RGB(192,0,0) where it reads, else the reddest darker red that still does; a face no red reads
+// on gets the fallback (the window text).
+TEST_P(WarningText, IsTheReddestDarkRedThatReadsOnTheFace) {
+  const COLORREF fallback = RGB(1, 2, 3);
+  const COLORREF warning = WarningTextOn(GetParam().faceColor, fallback);
+  EXPECT_EQ(warning, GetParam().warning);
+  if (warning == fallback) return;
+  EXPECT_GE(ContrastRatio(warning, GetParam().faceColor), 4.5);
+  if (GetRValue(warning) < 192) {
+    EXPECT_LT(ContrastRatio(RGB(GetRValue(warning) + 16, 0, 0), GetParam().faceColor), 4.5)
+        << "a redder one would do";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    HighContrast, WarningText,
+    testing::Values(WarningCase{"white", RGB(255, 255, 255), RGB(192, 0, 0)},
+                    WarningCase{"Windows 10's 240 grey", RGB(240, 240, 240), RGB(192, 0, 0)},
+                    WarningCase{"the classic 192 grey", RGB(192, 192, 192), RGB(160, 0, 0)},
+                    WarningCase{"a dark face", RGB(32, 32, 32), RGB(1, 2, 3)}));
+
+TEST(ContrastRatio, RunsFromOneForEqualColorsToTwentyOneForBlackOnWhite) {
+  EXPECT_DOUBLE_EQ(ContrastRatio(RGB(90, 90, 90), RGB(90, 90, 90)), 1.0);
+  EXPECT_NEAR(ContrastRatio(RGB(0, 0, 0), RGB(255, 255, 255)), 21.0, 1e-9);
+  EXPECT_NEAR(ContrastRatio(RGB(192, 0, 0), RGB(240, 240, 240)), 5.68, 0.01);
+}
+
 class HighContrastWindow : public MainWindowTest {
  protected:
   // The text colour the window tells a control to draw in (WM_CTLCOLOR*).
@@ -68,6 +107,19 @@ TEST_F(HighContrastWindow, DrawsTheHighlightedValueInTheSchemesColorWhileItIsOn)
   EXPECT_EQ(TextColor("Label1"), ::GetSysColor(COLOR_WINDOWTEXT));
   window.View().ColorsChanged(false);
   EXPECT_EQ(TextColor("txtCCEMin"), RGB(0, 0, 255));
+}
+
+// The limits line, once the model colours it as a warning: a dark red that reads on the
+// window's face, the scheme's window text while high contrast is on.
+TEST_F(HighContrastWindow, DrawsWarningTextInDarkRedOrInTheSchemesTextColor) {
+  window.Model().Get("lblLimits").SetForeColor(kWarningText);
+  const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+  EXPECT_EQ(TextColor("lblLimits"), WarningTextOn(face, ::GetSysColor(COLOR_WINDOWTEXT)));
+  EXPECT_GE(ContrastRatio(TextColor("lblLimits"), face), 4.5);
+  window.View().ColorsChanged(true);
+  EXPECT_EQ(TextColor("lblLimits"), ::GetSysColor(COLOR_WINDOWTEXT));
+  window.View().ColorsChanged(false);
+  EXPECT_EQ(TextColor("lblLimits"), WarningTextOn(face, ::GetSysColor(COLOR_WINDOWTEXT)));
 }
 
 // Turned on as the control panel does, the setting reaches every window. Wine 8 refuses to

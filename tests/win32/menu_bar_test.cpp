@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace quillbit {
 namespace {
 
@@ -36,6 +38,94 @@ TEST(Win32MenuBar, ABarOnNoWindowIsDestroyedWithTheBar) {
     EXPECT_TRUE(::IsMenu(bar));
   }
   EXPECT_FALSE(::IsMenu(bar));
+}
+
+// A menu of two discs, one checkable item each, under a menu within the bar's menu.
+std::vector<ControlDesign> DiscMenus() {
+  std::vector<ControlDesign> designs = {
+      {.name = "mnuTools", .kind = ControlKind::Menu, .text = "&Tools"},
+      {.name = "mnuDest",
+       .kind = ControlKind::Menu,
+       .text = "Destination",
+       .container = "mnuTools"}};
+  for (const char* disc : {"mnuDisc(0)", "mnuDisc(1)"}) {
+    ControlDesign item{
+        .name = disc, .kind = ControlKind::Menu, .text = disc, .container = "mnuDest"};
+    item.checkable = true;
+    designs.push_back(item);
+  }
+  return designs;
+}
+
+bool Checked(const Win32MenuBar& menus, const char* name) {
+  const std::optional<Win32MenuBar::Place> place = menus.Find(name);
+  if (!place) return false;
+  const UINT state = ::GetMenuState(place->menu, static_cast<UINT>(place->position), MF_BYPOSITION);
+  return state != static_cast<UINT>(-1) && (state & MF_CHECKED) != 0;
+}
+
+struct MarkCase {
+  const char* what;
+  int valueBeforeBuild;
+  int valueAfterBuild;
+  bool disc0Checked;
+  bool disc1Checked;
+};
+
+void PrintTo(const MarkCase& c, std::ostream* os) {
+  *os << c.what;
+}
+
+class CheckMarks : public testing::TestWithParam<MarkCase> {};
+
+// Set before the bar is built or changed by code after, the value decides the mark; the bar
+// keeps its menus (a menu open meanwhile stays open).
+TEST_P(CheckMarks, FollowTheValueOfACheckableItem) {
+  ControlSet controls(DiscMenus());
+  controls.Get("mnuDisc(0)").SetValue(GetParam().valueBeforeBuild);
+  Win32MenuBar menus(controls, [&](const Control& c) {
+    return 100 + static_cast<int>(&c - &controls.All().front());
+  });
+  const HMENU before = menus.Find("mnuDisc(0)")->menu;
+  const int subscription =
+      controls.Subscribe([&](const Control& c, Property property) { menus.Show(c, property); });
+  controls.Get("mnuDisc(0)").SetValue(GetParam().valueAfterBuild);
+  controls.Get("mnuDisc(1)").SetValue(1 - GetParam().valueAfterBuild);
+  controls.Unsubscribe(subscription);
+  EXPECT_EQ(Checked(menus, "mnuDisc(0)"), GetParam().disc0Checked);
+  EXPECT_EQ(Checked(menus, "mnuDisc(1)"), GetParam().disc1Checked);
+  EXPECT_EQ(menus.Find("mnuDisc(0)")->menu, before) << "the bar was built anew";
+  EXPECT_EQ(menus.Read(controls.Get("mnuDisc(0)")).value, GetParam().disc0Checked ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Win32MenuBar, CheckMarks,
+                         testing::Values(MarkCase{"checked from the start", 1, 1, true, false},
+                                         MarkCase{"checked by code", 0, 1, true, false},
+                                         MarkCase{"cleared by code", 1, 0, false, true}));
+
+TEST(Win32MenuBar, AnItemThatIsNotCheckableHasNoValueToRead) {
+  ControlSet controls(DiscMenus());
+  Win32MenuBar menus(controls, [](const Control&) { return 1; });
+  EXPECT_FALSE(menus.Read(controls.Get("mnuDest")).value.has_value());
+  EXPECT_EQ(menus.Read(controls.Get("mnuDisc(1)")).value, 0);
+}
+
+TEST(Win32MenuBar, AnItemInAMenuWithinAMenuIsFoundAndChosenByItsCommand) {
+  ControlSet controls(DiscMenus());
+  int clicks = 0;
+  controls.Get("mnuDisc(1)").onClick = [&] { ++clicks; };
+  Win32MenuBar menus(controls, [&](const Control& c) {
+    return 100 + static_cast<int>(&c - &controls.All().front());
+  });
+  const std::optional<Win32MenuBar::Place> place = menus.Find("mnuDisc(1)");
+  ASSERT_TRUE(place.has_value());
+  EXPECT_EQ(place->position, 1);
+  EXPECT_EQ(menus.Read(controls.Get("mnuDisc(1)")).text, "mnuDisc(1)");
+  Control* chosen =
+      menus.ControlForCommand(static_cast<int>(::GetMenuItemID(place->menu, place->position)));
+  ASSERT_EQ(chosen, &controls.Get("mnuDisc(1)"));
+  chosen->Click();
+  EXPECT_EQ(clicks, 1);
 }
 
 }  // namespace

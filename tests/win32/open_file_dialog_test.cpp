@@ -41,11 +41,27 @@ std::wstring CurrentFolder() {
   return folder;
 }
 
-TEST(Win32OpenFileDialog, LeavesTheCurrentFolderWhereItWas) {
+struct ChoiceCase {
+  const char* what;
+  const wchar_t* typedNames;  // as a person types them into the name box
+  std::vector<std::string> chosen;
+};
+
+void PrintTo(const ChoiceCase& c, std::ostream* os) {
+  *os << c.what;
+}
+
+class FilesChosen : public testing::TestWithParam<ChoiceCase> {};
+
+// Every file chosen comes back with its full path, in the order they were named; the current
+// folder stays where it was.
+TEST_P(FilesChosen, ComeBackAsFullPathsAndLeaveTheCurrentFolderWhereItWas) {
   TempFolder folder;
-  const std::filesystem::path file = std::filesystem::path(folder.Path()) / "film.d2v";
-  std::ofstream(file) << "DGIndexProjectFile16\n";
-  typed = {std::filesystem::path(folder.Path()).wstring(), L"film.d2v"};
+  const std::filesystem::path where(folder.Path());
+  for (const char* name : {"film.d2v", "part1.d2v", "part2.d2v"})
+    std::ofstream(where / name) << "DGIndexProjectFile16\n";
+  typed = {where.wstring(), GetParam().typedNames};
+  typedCount = 0;
   const std::wstring before = CurrentFolder();
 
   const UINT_PTR timer = ::SetTimer(nullptr, 0, 300, OnTimer);
@@ -53,10 +69,18 @@ TEST(Win32OpenFileDialog, LeavesTheCurrentFolderWhereItWas) {
       Win32OpenFileDialog().ChooseFilesToOpen("Open Project", "DGIndex Project", "*.d2v");
   ::KillTimer(nullptr, timer);
 
-  ASSERT_EQ(chosen.size(), 1u);
-  EXPECT_EQ(std::filesystem::path(WideText(chosen.front())), file);
+  std::vector<std::filesystem::path> expected, got;
+  for (const std::string& name : GetParam().chosen) expected.push_back(where / name);
+  for (const std::string& path : chosen) got.push_back(std::filesystem::path(WideText(path)));
+  EXPECT_EQ(got, expected);
   EXPECT_EQ(CurrentFolder(), before) << "so that the chosen file's drive can be ejected";
 }
+
+INSTANTIATE_TEST_SUITE_P(Win32OpenFileDialog, FilesChosen,
+                         testing::Values(ChoiceCase{"one file", L"film.d2v", {"film.d2v"}},
+                                         ChoiceCase{"two files",
+                                                    L"\"part1.d2v\" \"part2.d2v\"",
+                                                    {"part1.d2v", "part2.d2v"}}));
 
 }  // namespace
 }  // namespace quillbit
