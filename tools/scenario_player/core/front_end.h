@@ -53,6 +53,8 @@ class FrontEnd {
   virtual void Settle() = 0;
   // Closes the shown window as its title bar's close box does.
   virtual void Close(WindowId window) = 0;
+  // Whether a shown window takes no input from a person: a modal window over it is open.
+  virtual bool Blocked(WindowId window) const = 0;
 
   // The control in the first shown window that shows it, the main window first; none when no
   // shown window has it.

@@ -124,9 +124,16 @@ FoundControl Player::Find(const std::string& name) const {
   Fail("unknown control " + name);
 }
 
+void Player::CheckUnblocked(const FoundControl& control) const {
+  if (frontEnd_.Blocked(control.window))
+    Fail(control.shown.name + " is in " + std::string(NameOf(control.window).called) +
+         ", which a window over it keeps from input");
+}
+
 void Player::CheckReachable(const FoundControl& control) const {
   const std::string& name = control.shown.name;
   if (control.kind == ControlKind::Menu) Fail(name + " is a menu item: click it");
+  CheckUnblocked(control);
   if (!control.shown.visible) Fail(name + " is hidden");
   if (!control.shown.enabled) Fail(name + " is disabled");
 }
@@ -195,6 +202,7 @@ void Player::ClickMenuItem(const FoundControl& item) {
   if (item.opensMenu) Fail(name + " opens a menu: click one of its items");
   if (!item.shown.visible) Fail(name + " is hidden");
   if (!item.shown.enabled) Fail(name + " is disabled");
+  CheckUnblocked(item);
   switch (frontEnd_.ChooseMenuItem(name)) {
     case FrontEnd::MenuChoice::Chosen:
       return;
@@ -208,6 +216,8 @@ void Player::ClickMenuItem(const FoundControl& item) {
 void Player::Close(const Command& command) {
   const WindowId window = WindowByWord(command.target).value();
   if (!frontEnd_.Shown(window)) Fail(std::string(NameOf(window).called) + " is not open");
+  if (frontEnd_.Blocked(window))
+    Fail(std::string(NameOf(window).called) + " takes no input while a window over it is open");
   frontEnd_.Close(window);
 }
 
@@ -224,6 +234,7 @@ void Player::Drop(const Command& command) {
   const FoundControl target = Find(command.target);
   if (target.kind == ControlKind::Menu) Fail(command.target + " is a menu item");
   if (!target.shown.visible) Fail(command.target + " is hidden");
+  CheckUnblocked(target);
   std::vector<std::string> paths;
   for (const std::string& file : command.files) paths.push_back(Resolve(file));
   if (!frontEnd_.Drop(command.target, paths))

@@ -43,7 +43,10 @@ class Player {
 
   bool Running() const;
   FoundControl Find(const std::string& name) const;
-  // Fails unless a person can reach the control: a widget, shown and enabled.
+  // Fails when a modal window over the control's window keeps it from input.
+  void CheckUnblocked(const FoundControl& control) const;
+  // Fails unless a person can reach the control: a widget, shown and enabled, in a window that
+  // takes input.
   void CheckReachable(const FoundControl& control) const;
   void Focus(const FoundControl& control);
 

@@ -109,6 +109,22 @@ void QtFrontEnd::Close(WindowId which) {
   }
 }
 
+// Qt keeps input from a window while a window modal to it, or to the whole program, is shown.
+bool QtFrontEnd::Blocked(WindowId id) const {
+  const std::optional<Window> window = WindowShown(id);
+  if (!window) return false;
+  for (const WindowName& other : kWindows) {
+    const std::optional<Window> over = other.id != id ? WindowShown(other.id) : std::nullopt;
+    if (!over) continue;
+    const Qt::WindowModality modality = over->widget->windowModality();
+    if (modality == Qt::ApplicationModal) return true;
+    if (modality == Qt::WindowModal && over->widget->parentWidget() != nullptr &&
+        over->widget->parentWidget()->window() == window->widget)
+      return true;
+  }
+  return false;
+}
+
 // What a file manager's drag delivers to the window under the pointer: the drag entering, moving
 // over the control's centre, and the drop there.
 bool QtFrontEnd::Drop(std::string_view name, const std::vector<std::string>& paths) {
@@ -230,11 +246,18 @@ FrontEnd::MenuChoice QtFrontEnd::ChooseMenuItem(std::string_view name) {
   const Target target = Widget(name);
   auto* mainWindow = qobject_cast<QMainWindow*>(target.window.widget);
   QMenuBar* bar = mainWindow != nullptr ? mainWindow->menuBar() : nullptr;
-  QAction* menu = target.window.view->ActionFor(target.control->Design().container);
-  if (bar == nullptr || menu == nullptr || target.action == nullptr)
-    return MenuChoice::NotInMenuBar;
+  // The menus that hold the item, from the menu bar's down.
+  std::vector<QAction*> menus;
+  for (std::string container = target.control->Design().container; !container.empty();) {
+    QAction* menu = target.window.view->ActionFor(container);
+    const Control* holder = target.window.view->Controls().Find(container);
+    if (menu == nullptr || holder == nullptr) return MenuChoice::NotInMenuBar;
+    menus.insert(menus.begin(), menu);
+    container = holder->Design().container;
+  }
+  if (bar == nullptr || menus.empty() || target.action == nullptr) return MenuChoice::NotInMenuBar;
   Activate(*target.window.widget);
-  return person_.ChooseMenuItem(*bar, *menu, *target.action, HeldModifiers())
+  return person_.ChooseMenuItem(*bar, menus, *target.action, HeldModifiers())
              ? MenuChoice::Chosen
              : MenuChoice::NotChosen;
 }

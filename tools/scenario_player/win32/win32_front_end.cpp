@@ -76,6 +76,12 @@ void Win32FrontEnd::Close(WindowId which) {
   Settle();
 }
 
+// A window a modal one is shown over is disabled, as its owner.
+bool Win32FrontEnd::Blocked(WindowId id) const {
+  const std::optional<Window> window = WindowShown(id);
+  return window && !::IsWindowEnabled(window->hwnd);
+}
+
 Win32FrontEnd::Target Win32FrontEnd::Known(std::string_view name) const {
   const Window window = WindowShown(WindowWith(name).value()).value();
   return Target{window, window.view->Controls().Find(name), window.view->HwndFor(name)};

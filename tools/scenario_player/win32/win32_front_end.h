@@ -34,6 +34,7 @@ class Win32FrontEnd : public FrontEnd {
   void Start() override;
   void Settle() override;
   void Close(WindowId window) override;
+  bool Blocked(WindowId window) const override;
   void Focus(std::string_view name) override;
   bool KnowsKey(std::string_view key) const override;
   void Type(std::string_view name, std::string_view text) override;
