@@ -3,14 +3,6 @@
 #include "about/frm_about_layout.h"
 
 namespace quillbit {
-namespace {
-
-// A fixed dialog frame: caption and close box, no minimize or maximize box, no resizing.
-constexpr DWORD kDialogFrame = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-constexpr DWORD kDialogFrameEx = WS_EX_DLGMODALFRAME;
-
-}  // namespace
-
 Win32AboutWindow::Win32AboutWindow(HINSTANCE instance, OpenWindows& windows, const AppInfo& app,
                                    const AboutLinks& links, const AboutServices& services,
                                    std::vector<std::string> installedSysInfo,

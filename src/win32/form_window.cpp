@@ -49,8 +49,8 @@ Win32FormWindow::Win32FormWindow(HINSTANCE instance, OpenWindows& windows, FormF
   RegisterFormClass(instance, &Procedure);
   // WS_CLIPCHILDREN: the window's background is never painted over its controls.
   if (::CreateWindowExW(style_.exStyle, kFormClass, WideText(frame_.Caption()).c_str(),
-                        style_.style | WS_CLIPCHILDREN, 0, 0, 0, 0, nullptr, nullptr, instance_,
-                        this) == nullptr) {
+                        style_.style | WS_CLIPCHILDREN, 0, 0, 0, 0, style_.modalTo, nullptr,
+                        instance_, this) == nullptr) {
     hwnd_ = nullptr;
     return;
   }
@@ -60,7 +60,7 @@ Win32FormWindow::Win32FormWindow(HINSTANCE instance, OpenWindows& windows, FormF
 }
 
 Win32FormWindow::~Win32FormWindow() {
-  if (hwnd_ != nullptr) ::DestroyWindow(hwnd_);
+  Destroy();
 }
 
 // The outer size comes from the frame's metrics; a menu bar that wraps is made up for.
@@ -103,6 +103,11 @@ bool Win32FormWindow::Load(const std::function<void()>& load) {
 void Win32FormWindow::Show(int showCommand) {
   if (hwnd_ == nullptr) return;
   lastFocus_ = view_->FirstFocusable();
+  // Disabled before this window is shown, so that the activation goes nowhere but here.
+  if (style_.modalTo != nullptr && !ownerDisabled_) {
+    ::EnableWindow(style_.modalTo, FALSE);
+    ownerDisabled_ = true;
+  }
   ::ShowWindow(hwnd_, showCommand);
   ::UpdateWindow(hwnd_);
   if (::GetActiveWindow() == hwnd_) RestoreFocus();
@@ -116,12 +121,28 @@ void Win32FormWindow::BringToFront() {
 
 void Win32FormWindow::ModelUnloaded() {
   unloaded_ = true;
-  if (!closing_ && hwnd_ != nullptr) ::DestroyWindow(hwnd_);
+  if (!closing_) Destroy();
 }
 
 void Win32FormWindow::Close() {
   Closing();
-  if (hwnd_ != nullptr) ::DestroyWindow(hwnd_);
+  Destroy();
+}
+
+void Win32FormWindow::Destroy() {
+  if (hwnd_ == nullptr) return;
+  ReleaseOwner();
+  ::DestroyWindow(hwnd_);
+}
+
+// The owner is enabled, and takes the activation, while this window still exists: destroyed
+// first, it would leave the activation to whatever window the system found next.
+void Win32FormWindow::ReleaseOwner() {
+  if (!std::exchange(ownerDisabled_, false)) return;
+  ::EnableWindow(style_.modalTo, TRUE);
+  if (hwnd_ == nullptr || ::GetActiveWindow() != hwnd_) return;
+  ::ShowWindow(hwnd_, SW_HIDE);
+  ::SetActiveWindow(style_.modalTo);
 }
 
 void Win32FormWindow::Closing() {
@@ -133,6 +154,8 @@ void Win32FormWindow::Closing() {
 }
 
 void Win32FormWindow::Destroyed() {
+  // Taken with its owner, or destroyed by other means than Destroy.
+  ReleaseOwner();
   view_->WindowGone();
   ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
   hwnd_ = nullptr;

@@ -25,12 +25,20 @@ class OpenWindows {
   int count_ = 0;
 };
 
-// A window's frame: its styles and its client area in twips.
+// A fixed dialog frame: caption and close box, no minimize or maximize box, no resizing.
+inline constexpr DWORD kDialogFrame = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+inline constexpr DWORD kDialogFrameEx = WS_EX_DLGMODALFRAME;
+
+// A window's frame: its styles, its client area in twips, and the window it is modal to, if any.
+// A modal window is owned by that window, which is disabled while it is on screen; it is
+// enabled and active again before the modal window goes, as with a dialog box, without a
+// message loop of the modal window's own.
 struct FormStyle {
   DWORD style = WS_OVERLAPPEDWINDOW;
   DWORD exStyle = 0;
   float clientWidthTwips = 0;
   float clientHeightTwips = 0;
+  HWND modalTo = nullptr;
 };
 
 // What every window does for its model, whichever window it is: its controls, its outer size
@@ -84,6 +92,8 @@ class Win32FormWindow {
   void NextControl(WPARAM wParam, LPARAM lParam);
   bool RestoreFocus();
   void Closing();
+  void Destroy();
+  void ReleaseOwner();
   void Destroyed();
 
   HINSTANCE instance_;
@@ -98,6 +108,8 @@ class Win32FormWindow {
   MenuKeys menuKeys_;
   bool unloaded_ = false;
   bool closing_ = false;
+  // While a modal window is on screen: its owner has been disabled.
+  bool ownerDisabled_ = false;
 };
 
 }  // namespace quillbit

@@ -7,32 +7,11 @@
 
 #include <string>
 
-#include "core/utf16_text.h"
+#include "tests/win32/screen_reader.h"
 #include "tests/win32/window_fixture.h"
 
 namespace quillbit {
 namespace {
-
-enum class Field { Name, Description };
-
-// What the accessibility layer says of a window's client area.
-std::string Said(HWND window, Field field) {
-  IAccessible* accessible = nullptr;
-  if (FAILED(::AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
-                                          __uuidof(IAccessible),
-                                          reinterpret_cast<void**>(&accessible))))
-    return "(no accessible object)";
-  VARIANT self{};
-  self.vt = VT_I4;
-  self.lVal = CHILDID_SELF;
-  BSTR text = nullptr;
-  const HRESULT got = field == Field::Name ? accessible->get_accName(self, &text)
-                                           : accessible->get_accDescription(self, &text);
-  accessible->Release();
-  std::string said = SUCCEEDED(got) && text != nullptr ? Utf8Text(text) : std::string();
-  ::SysFreeString(text);
-  return said;
-}
 
 struct NameCase {
   const char* control;
@@ -73,6 +52,19 @@ TEST_F(ScreenReaderText, NamesFollowACaptionThatAMethodRewrites) {
 TEST_F(ScreenReaderText, AUnitListIsDescribedByItsTooltip) {
   EXPECT_EQ(Said(Hwnd("cmbAudio"), Field::Description), "Hold down SHIFT to convert");
   EXPECT_EQ(Said(Hwnd("txtAudio"), Field::Description), "");
+}
+
+// The limits line is plain text on the window, read out as it is shown.
+TEST_F(ScreenReaderText, TheLimitsLineIsReadAsTheTextItShows) {
+  const std::string line = "Video bitrate above 9,800 kbit/s by 200 kbit/s";
+  window.Model().Get("lblLimits").SetText(line);
+  const HWND limits = Hwnd("lblLimits");
+  ASSERT_NE(limits, nullptr);
+  EXPECT_TRUE(::IsWindowVisible(limits));
+  wchar_t text[256] = {};
+  ::GetWindowTextW(limits, text, 256);
+  EXPECT_EQ(Utf8Text(text), line);
+  EXPECT_EQ(Said(limits, Field::Name), line);
 }
 
 // The rest of what a screen reader is told stays the platform's: a result box is read-only.
