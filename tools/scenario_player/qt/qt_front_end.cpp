@@ -90,7 +90,11 @@ std::optional<QtFrontEnd::Window> QtFrontEnd::WindowShown(WindowId window) const
     if (main_ == nullptr || !main_->isVisible()) return std::nullopt;
     return Window{main_.get(), &main_->View()};
   }
-  if (window == WindowId::AudioTracks) return std::nullopt;
+  if (window == WindowId::AudioTracks) {
+    AudioTracksDialog* tracks = main_ != nullptr ? main_->AudioTracks() : nullptr;
+    if (tracks == nullptr || !tracks->isVisible()) return std::nullopt;
+    return Window{tracks, &tracks->View()};
+  }
   if (about_ == nullptr) return std::nullopt;
   auto* dialog = dynamic_cast<AboutDialog*>(about_->Current());
   if (dialog == nullptr || !dialog->isVisible()) return std::nullopt;

@@ -11,6 +11,7 @@
 #include "about/about_window_slot.h"
 #include "core/number_locale.h"
 #include "gui/about_window.h"
+#include "gui/audio_tracks_window.h"
 #include "gui/desktop_services.h"
 #include "gui/form_view.h"
 #include "gui/main_window.h"

@@ -61,7 +61,12 @@ std::optional<Win32FrontEnd::Window> Win32FrontEnd::WindowShown(WindowId window)
     if (main_ == nullptr || !main_->Window().Visible()) return std::nullopt;
     return Window{WindowId::Main, main_->Handle(), &main_->View()};
   }
-  if (window == WindowId::AudioTracks) return std::nullopt;
+  if (window == WindowId::AudioTracks) {
+    Win32AudioTracksWindow* tracks = main_ != nullptr ? main_->AudioTracks() : nullptr;
+    if (tracks == nullptr || tracks->Handle() == nullptr || !tracks->Window().Visible())
+      return std::nullopt;
+    return Window{WindowId::AudioTracks, tracks->Handle(), &tracks->View()};
+  }
   if (about_ == nullptr) return std::nullopt;
   auto* about = dynamic_cast<Win32AboutWindow*>(about_->Current());
   if (about == nullptr || !about->Window().Visible()) return std::nullopt;
