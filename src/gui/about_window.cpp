@@ -6,18 +6,10 @@
 #include "about/frm_about_layout.h"
 
 namespace quillbit {
-namespace {
-
-// A fixed dialog frame: caption and close box, no minimize or maximize box, no resizing.
-constexpr Qt::WindowFlags kDialogFrame =
-    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
-
-}  // namespace
 
 AboutDialog::AboutDialog(const AppInfo& app, const AboutLinks& links, const AboutServices& services,
                          std::vector<std::string> installedSysInfo, std::function<void()> closed)
-    : QDialog(nullptr, kDialogFrame),
+    : QDialog(nullptr, kFixedDialogFrame),
       messages_(this),
       form_(app, links,
             FrmAboutPorts{.messages = messages_,

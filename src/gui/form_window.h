@@ -8,6 +8,11 @@
 
 namespace quillbit {
 
+// A fixed dialog frame: caption and close box, no minimize or maximize box, no resizing.
+inline constexpr Qt::WindowFlags kFixedDialogFrame =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+
 // What every window does for its model, whichever window it is: report its outer size before
 // the load, take the caption and the place from the load, and tie its close to the model's
 // unload both ways (any close unloads the model once; a model that unloads itself closes the

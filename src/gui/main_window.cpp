@@ -36,7 +36,9 @@ MainWindow::MainWindow(NumberLocale locale, AppInfo app, SettingsStore& settings
 }
 
 MainWindow::~MainWindow() {
-  // The widgets go before the model they show.
+  // The widgets go before the model they show, the Audio Tracks window (which hands its tracks
+  // to the model) first.
+  delete audioTracks_.data();
   drops_.reset();
   keyPreview_.reset();
   view_.reset();
@@ -54,7 +56,16 @@ void MainWindow::Start() {
   show();
 }
 
-void MainWindow::ShowAudioTracksWindow(AudioTracksRequest /*request*/) {}
+void MainWindow::ShowAudioTracksWindow(AudioTracksRequest request) {
+  // Modal over this window, so a second request can only come from code: the open one stays.
+  if (audioTracks_ != nullptr) {
+    audioTracks_->raise();
+    audioTracks_->activateWindow();
+    return;
+  }
+  audioTracks_ = new AudioTracksDialog(form_.Locale(), std::move(request), *this);
+  audioTracks_->Show();
+}
 
 void MainWindow::ShowAboutWindow() {
   // A window of its own, without an owner: it stays open when this window closes.
@@ -73,7 +84,9 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  // Every close saves through the model and is never refused.
+  // The Audio Tracks window goes first, as cancelled; then every close saves through the model
+  // and is never refused.
+  if (audioTracks_ != nullptr) audioTracks_->close();
   frameLink_.Closing();
   event->accept();
 }

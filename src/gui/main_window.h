@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 #include "about/about_window_slot.h"
+#include "gui/audio_tracks_window.h"
 #include "gui/file_drops.h"
 #include "gui/form_view.h"
 #include "gui/form_window.h"
@@ -29,6 +31,8 @@ class MainWindow : public QMainWindow, public MainWindowHost {
 
   Form1& Model() { return form_; }
   FormView& View() { return *view_; }
+  // The Audio Tracks window while it is open, else null.
+  AudioTracksDialog* AudioTracks() const { return audioTracks_.data(); }
 
   void ShowAboutWindow() override;
   void ShowAudioTracksWindow(AudioTracksRequest request) override;
@@ -52,6 +56,7 @@ class MainWindow : public QMainWindow, public MainWindowHost {
   std::unique_ptr<FormView> view_;
   std::unique_ptr<KeyPreview> keyPreview_;
   std::unique_ptr<FileDrops> drops_;
+  QPointer<AudioTracksDialog> audioTracks_;
 };
 
 }  // namespace quillbit

@@ -12,10 +12,14 @@
 #include <QTest>
 #include <memory>
 
+#include "core/stored_settings.h"
 #include "gui/main_window.h"
 #include "gui/memory_settings_store.h"
 
 namespace quillbit::testing {
+
+// What one save writes: the seventeen values and the audio tracks beside them.
+inline constexpr int kValuesSaved = static_cast<int>(kStoredSettingCount) + 1;
 
 // Settings in memory that count the writes, to see how often the window saved.
 class CountingStore : public MemorySettingsStore {

@@ -314,7 +314,7 @@ TEST_F(MainWindowTest, ClosingTheWindowSavesOnceAndUnloads) {
   EXPECT_FALSE(window->isVisible());
   EXPECT_EQ(settings.Read("txtFrames"), SettingValue::Text("90000"));
   const int writes = settings.writes;
-  EXPECT_EQ(writes, 17);
+  EXPECT_EQ(writes, testing::kValuesSaved);
   window->close();
   EXPECT_EQ(settings.writes, writes);
 }
@@ -324,7 +324,7 @@ TEST_F(MainWindowTest, FileExitSavesOnceAndClosesTheWindow) {
   window->View().ActionFor("mnuExit")->trigger();
   EXPECT_FALSE(model().Loaded());
   EXPECT_FALSE(window->isVisible());
-  EXPECT_EQ(settings.writes, 17);
+  EXPECT_EQ(settings.writes, testing::kValuesSaved);
 }
 
 TEST_F(MainWindowTest, HelpAboutLeavesTheMainWindowOpen) {

@@ -2,6 +2,7 @@
 #include <QAccessible>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 
 #include "core/dvd_limits.h"
 #include "gui/warning_color.h"
@@ -29,14 +30,6 @@ TEST_F(MainWindowTools, ToolsSitsBetweenFileAndHelpWithTheDiscsUnderDestination)
             "File(Open Project...,Exit),"
             "Tools(Audio Tracks...,Destination(DVD-R[ ],DVD+R[ ],DVD-R DL[ ],DVD+R DL[ ])),"
             "Help(About)");
-}
-
-TEST_F(MainWindowTools, TheDiscTheModelMarksIsChecked) {
-  model().mnuDisc[2]->SetValue(1);
-  EXPECT_TRUE(window->View().ActionFor("mnuDisc(2)")->isChecked());
-  EXPECT_EQ(window->View().Shown("mnuDisc(2)")->value, 1);
-  model().mnuDisc[2]->SetValue(0);
-  EXPECT_FALSE(window->View().ActionFor("mnuDisc(2)")->isChecked());
 }
 
 TEST_F(MainWindowTools, TheKeyboardAloneReachesToolsAndItsItems) {
@@ -81,16 +74,28 @@ TEST_F(MainWindowTools, TheLimitsLineIsShownBelowTheResultsAndReadAsItsText) {
   EXPECT_EQ(line->toolTip().toStdString(), kDvdLimitsNote);
 }
 
-TEST_F(MainWindowTools, TheLimitsLineTakesTheWarningColourAndGivesItBack) {
+// A person picks a disc from the menu, then types an audio size that leaves the video no room to
+// fit: the line reads, and warns, as the model says.
+TEST_F(MainWindowTools, ADiscFromTheMenuIsCheckedAndTheLineWarnsOnceALimitBreaks) {
+  StartAndActivate();
+  QTest::keyClicks(widget("txtFrames"), "90000");
+  window->View().ActionFor("mnuDisc(0)")->trigger();
+  EXPECT_EQ(Tree(window->View().ActionFor("mnuDestination")->menu()->actions()),
+            "DVD-R[x],DVD+R[ ],DVD-R DL[ ],DVD+R DL[ ]");
+  EXPECT_EQ(as<QLineEdit>("txtDiskSpace")->text().toStdString(), model().txtDiskSpace.Text());
   auto* line = as<QLabel>("lblLimits");
   const QPalette desktop = QApplication::palette();
-  model().lblLimits.SetForeColor(kWarningText);
-  EXPECT_EQ(line->palette().color(QPalette::WindowText), WarningTextColor(desktop));
-  EXPECT_NE(line->palette().color(QPalette::WindowText), desktop.color(QPalette::WindowText));
-  EXPECT_EQ(window->View().Shown("lblLimits")->color,
-            WarningTextColor(desktop).name().toStdString());
-  model().lblLimits.SetForeColor(kWindowText);
+  EXPECT_EQ(line->text().toStdString(), kDvdLimitsWithin);
   EXPECT_EQ(line->palette().color(QPalette::WindowText), desktop.color(QPalette::WindowText));
+
+  QWidget* audio = widget("txtAudio");
+  audio->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(audio, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(audio, "4700000000");
+  EXPECT_NE(line->text().toStdString(), kDvdLimitsWithin);
+  EXPECT_FALSE(line->text().isEmpty());
+  EXPECT_EQ(line->palette().color(QPalette::WindowText), WarningTextColor(desktop));
+  EXPECT_EQ(Accessible(line)->text(QAccessible::Name), line->text());
 }
 
 }  // namespace

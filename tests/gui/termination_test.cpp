@@ -19,7 +19,7 @@ TEST_F(TerminationTest, SigtermClosesTheWindowWhichSaves) {
     EXPECT_FALSE(window->isVisible());
   }
   EXPECT_FALSE(model().Loaded());
-  EXPECT_EQ(settings.writes, 17);
+  EXPECT_EQ(settings.writes, testing::kValuesSaved);
 }
 
 TEST_F(TerminationTest, SighupAlsoClosesTheOtherWindowsSoTheProgramEnds) {
@@ -34,7 +34,7 @@ TEST_F(TerminationTest, SighupAlsoClosesTheOtherWindowsSoTheProgramEnds) {
   }
   EXPECT_FALSE(window->isVisible());
   EXPECT_FALSE(other.isVisible());
-  EXPECT_EQ(settings.writes, 17);
+  EXPECT_EQ(settings.writes, testing::kValuesSaved);
 }
 
 TEST_F(TerminationTest, TheSignalsGoBackToWhatTheyWereAfterwards) {
