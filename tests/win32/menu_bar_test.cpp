@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "tests/win32/window_fixture.h"
+
 namespace quillbit {
 namespace {
 
@@ -126,6 +128,52 @@ TEST(Win32MenuBar, AnItemInAMenuWithinAMenuIsFoundAndChosenByItsCommand) {
   ASSERT_EQ(chosen, &controls.Get("mnuDisc(1)"));
   chosen->Click();
   EXPECT_EQ(clicks, 1);
+}
+
+}  // namespace
+}  // namespace quillbit
+
+namespace quillbit {
+namespace {
+
+class MainWindowMenus : public MainWindowTest {
+ protected:
+  // A menu item chosen as the menu loop reports it.
+  void Choose(const char* item) {
+    ::SendMessageW(window.Handle(), WM_COMMAND, MAKEWPARAM(window.View().CommandIdFor(item), 0), 0);
+    Pump();
+  }
+  std::optional<int> Mark(int disc) {
+    return window.View().Shown("mnuDisc(" + std::to_string(disc) + ")")->value;
+  }
+};
+
+// The disc chosen under Tools > Destination is the one checked, read from the menu itself.
+TEST_F(MainWindowMenus, TheDiscChosenIsTheOneChecked) {
+  for (int chosen = 0; chosen < 4; ++chosen) {
+    Choose(("mnuDisc(" + std::to_string(chosen) + ")").c_str());
+    for (int disc = 0; disc < 4; ++disc) EXPECT_EQ(Mark(disc), disc == chosen ? 1 : 0) << chosen;
+  }
+}
+
+TEST_F(MainWindowMenus, ToolsHoldsAudioTracksAndTheDiscsBetweenFileAndHelp) {
+  const HMENU bar = ::GetMenu(window.Handle());
+  ASSERT_EQ(::GetMenuItemCount(bar), 3);
+  const HMENU tools = ::GetSubMenu(bar, 1);
+  ASSERT_NE(tools, nullptr);
+  EXPECT_EQ(window.View().MenuItemFor("mnuAudioTracks")->menu, tools);
+  const HMENU destination = ::GetSubMenu(tools, 1);
+  const std::optional<Win32MenuBar::Place> disc = window.View().MenuItemFor("mnuDisc(3)");
+  ASSERT_TRUE(disc.has_value());
+  EXPECT_EQ(disc->menu, destination);
+  EXPECT_EQ(disc->position, 3);
+  EXPECT_EQ(window.View().Shown("mnuDisc(3)")->text, "DVD+R DL");
+}
+
+TEST_F(MainWindowMenus, AudioTracksOpensItsWindow) {
+  Choose("mnuAudioTracks");
+  ASSERT_NE(window.AudioTracks(), nullptr);
+  EXPECT_TRUE(::IsWindowVisible(window.AudioTracks()->Handle()));
 }
 
 }  // namespace
