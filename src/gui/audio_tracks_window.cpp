@@ -57,6 +57,10 @@ void AudioTracksDialog::closeEvent(QCloseEvent* event) {
   // The close box cancels as cmdCancel does; nothing refuses the close.
   frameLink_.Closing();
   event->accept();
+  // The main window is active again, its focus where the person left it, whether or not the
+  // desktop's window manager hands activation back to a dialog's owner.
+  QWidget* owner = parentWidget();
+  if (owner != nullptr && owner->isVisible()) owner->activateWindow();
 }
 
 void AudioTracksDialog::reject() {

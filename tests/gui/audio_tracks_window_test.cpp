@@ -102,6 +102,9 @@ TEST_P(AudioTracksCloseTest, ClosesAndOnlyOkHandsTheTracksOn) {
   EXPECT_EQ(QGuiApplication::modalWindow(), nullptr);
   EXPECT_EQ(model().State().audioTracks.size(), c.accepted ? 1u : 0u);
   EXPECT_TRUE(window->isVisible());
+  // The main window takes the focus back where the person left it.
+  EXPECT_EQ(QApplication::activeWindow(), window.get());
+  EXPECT_EQ(QApplication::focusWidget(), widget("txtFrames"));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -22,7 +22,7 @@ struct LimitCase {
   const char* destBytes;
   const char* audioBytes;
   const char* cceMax;
-  std::vector<AudioTrack> tracks;  // stand for the audio when given
+  bool ac3Track;  // one AC-3 stereo track at 448 kbit/s stands for the audio
   const char* line;
 };
 
@@ -30,124 +30,50 @@ void PrintTo(const LimitCase& c, std::ostream* os) {
   *os << c.name;
 }
 
-const AudioTrack kAc3Stereo448{.format = AudioFormat::Ac3, .bitRate = 448000, .channels = 2};
+constexpr const char* kWithin = "Within DVD-Video limits";
+// The lines of the two bitrate limits, before their excess.
+#define OVER_VIDEO "Video bitrate above DVD-Video's 9800 kbit/s by "
+#define OVER_PEAK "Video peak plus audio above the 10080 kbit/s a player reads by "
 
+// clang-format off
 const LimitCase kLimitCases[] = {
     // The multi-pass average is what the encoder is told.
-    {"AverageJustUnderVideoLimit",
-     kMethodMultiPass,
-     "1224875000",
-     "0",
-     "8000",
-     {},
-     "Within DVD-Video limits"},
-    {"AverageAtVideoLimit",
-     kMethodMultiPass,
-     "1225000000",
-     "0",
-     "8000",
-     {},
-     "Within DVD-Video limits"},
-    {"AverageJustOverVideoLimit",
-     kMethodMultiPass,
-     "1225125000",
-     "0",
-     "8000",
-     {},
-     "Video bitrate above DVD-Video's 9800 kbit/s by 1 kbit/s"},
+    {"AverageJustUnderVideoLimit", kMethodMultiPass, "1224875000", "0", "8000", false, kWithin},
+    {"AverageAtVideoLimit",        kMethodMultiPass, "1225000000", "0", "8000", false, kWithin},
+    {"AverageJustOverVideoLimit",  kMethodMultiPass, "1225125000", "0", "8000", false,
+     OVER_VIDEO "1 kbit/s"},
     // For the Bach method it is "CCE Max".
-    {"CceMaxJustUnderVideoLimit",
-     kMethodBach,
-     "1000000000",
-     "0",
-     "9799.99",
-     {},
-     "Within DVD-Video limits"},
-    {"CceMaxAtVideoLimit", kMethodBach, "1000000000", "0", "9800", {}, "Within DVD-Video limits"},
-    {"CceMaxJustOverVideoLimit",
-     kMethodBach,
-     "1000000000",
-     "0",
-     "9800.01",
-     {},
-     "Video bitrate above DVD-Video's 9800 kbit/s by 0.01 kbit/s"},
+    {"CceMaxJustUnderVideoLimit", kMethodBach, "1000000000", "0", "9799.99", false, kWithin},
+    {"CceMaxAtVideoLimit",        kMethodBach, "1000000000", "0", "9800",    false, kWithin},
+    {"CceMaxJustOverVideoLimit",  kMethodBach, "1000000000", "0", "9800.01", false,
+     OVER_VIDEO "0.01 kbit/s"},
     // The multi-pass average plus the audio over its bytes: 9632 + 448 is the limit.
-    {"AverageAndAudioJustUnderPeak",
-     kMethodMultiPass,
-     "1259875000",
-     "56000000",
-     "8000",
-     {},
-     "Within DVD-Video limits"},
-    {"AverageAndAudioAtPeak",
-     kMethodMultiPass,
-     "1260000000",
-     "56000000",
-     "8000",
-     {},
-     "Within DVD-Video limits"},
-    {"AverageAndAudioJustOverPeak",
-     kMethodMultiPass,
-     "1260125000",
-     "56000000",
-     "8000",
-     {},
-     "Video peak plus audio above the 10080 kbit/s a player reads by 1 kbit/s"},
+    {"AverageAndAudioJustUnderPeak", kMethodMultiPass, "1259875000", "56000000", "8000", false,
+     kWithin},
+    {"AverageAndAudioAtPeak",        kMethodMultiPass, "1260000000", "56000000", "8000", false,
+     kWithin},
+    {"AverageAndAudioJustOverPeak",  kMethodMultiPass, "1260125000", "56000000", "8000", false,
+     OVER_PEAK "1 kbit/s"},
     // "CCE Max" is the single-pass peak; tracks give their own rate, and their bytes for 1000 s.
-    {"CceMaxAndTracksJustUnderPeak",
-     kMethodSinglePass,
-     "600000000",
-     "0",
-     "9631.99",
-     {kAc3Stereo448},
-     "Within DVD-Video limits"},
-    {"CceMaxAndTracksAtPeak",
-     kMethodSinglePass,
-     "600000000",
-     "0",
-     "9632",
-     {kAc3Stereo448},
-     "Within DVD-Video limits"},
-    {"CceMaxAndTracksJustOverPeak",
-     kMethodSinglePass,
-     "600000000",
-     "0",
-     "9632.01",
-     {kAc3Stereo448},
-     "Video peak plus audio above the 10080 kbit/s a player reads by 0.01 kbit/s"},
+    {"CceMaxAndTracksJustUnderPeak", kMethodSinglePass, "600000000", "0", "9631.99", true, kWithin},
+    {"CceMaxAndTracksAtPeak",        kMethodSinglePass, "600000000", "0", "9632",    true, kWithin},
+    {"CceMaxAndTracksJustOverPeak",  kMethodSinglePass, "600000000", "0", "9632.01", true,
+     OVER_PEAK "0.01 kbit/s"},
     // The room for the video: the destination less the audio.
-    {"OneByteOfRoom",
-     kMethodMultiPass,
-     "56000001",
-     "56000000",
-     "8000",
-     {},
-     "Within DVD-Video limits"},
-    {"NoRoom", kMethodMultiPass, "56000000", "56000000", "8000", {}, "No room for the video"},
-    {"OneByteShortOfRoom",
-     kMethodMultiPass,
-     "55999999",
-     "56000000",
-     "8000",
-     {},
+    {"OneByteOfRoom",      kMethodMultiPass, "56000001", "56000000", "8000", false, kWithin},
+    {"NoRoom",             kMethodMultiPass, "56000000", "56000000", "8000", false,
+     "No room for the video"},
+    {"OneByteShortOfRoom", kMethodMultiPass, "55999999", "56000000", "8000", false,
      "No room for the video: the rest takes 1 byte more than the destination"},
     // The average is rounded, so the estimate may pass the room: 8999.999992 gives 9000.
-    {"EstimateJustUnderRoom",
-     kMethodMultiPass,
-     "1125000001",
-     "0",
-     "8000",
-     {},
-     "Within DVD-Video limits"},
-    {"EstimateAtRoom", kMethodMultiPass, "1125000000", "0", "8000", {}, "Within DVD-Video limits"},
-    {"EstimateJustOverRoom",
-     kMethodMultiPass,
-     "1124999999",
-     "0",
-     "8000",
-     {},
+    {"EstimateJustUnderRoom", kMethodMultiPass, "1125000001", "0", "8000", false, kWithin},
+    {"EstimateAtRoom",        kMethodMultiPass, "1125000000", "0", "8000", false, kWithin},
+    {"EstimateJustOverRoom",  kMethodMultiPass, "1124999999", "0", "8000", false,
      "Estimated size larger than the room for the video by 1 byte"},
 };
+// clang-format on
+#undef OVER_VIDEO
+#undef OVER_PEAK
 
 class Limits : public Form1Test {
  protected:
@@ -162,7 +88,8 @@ class Limits : public Form1Test {
     Type(form.txtCushion, "0");
     Type(form.txtDiskSpace, c.destBytes);
     Type(form.txtAudio, c.audioBytes);
-    if (!c.tracks.empty()) form.AudioTracksChosen(c.tracks);
+    if (c.ac3Track)
+      form.AudioTracksChosen({{.format = AudioFormat::Ac3, .bitRate = 448000, .channels = 2}});
     // A 1% sample whose Q leaves the estimate inside the room.
     form.txtSampleQ.SetText("40");
     form.txtSampleFrame.SetText("250");
