@@ -57,6 +57,10 @@ class Win32FormView {
   // The button Enter presses (DM_GETDEFID): the focused push button, else the default one; 0
   // for none.
   int DefaultButtonId() const;
+  // Gives the button Enter presses the default button's look, and only that one. Also after the
+  // dialog keys: the system's dialog manager, moving the focus with Tab in a window that is not
+  // a dialog box of its own, takes the look from every button.
+  void UpdateDefaultLook();
 
   HWND HwndFor(std::string_view name) const;
   // The control a window shows, looking through a control's inner parts; null for none.
@@ -98,7 +102,6 @@ class Win32FormView {
   void ApplyFont(const Binding& b, bool redraw);
   void MoveFocusFrom(HWND window);
   void RefreshGroupTabStops();
-  void UpdateDefaultLook();
   bool ShownByFrames(const Binding& b, bool enabledToo) const;
   void ShowDrawnColors(Binding& b);
   void ShowAccessibleName(const Binding& b);

@@ -192,7 +192,9 @@ bool Win32FormWindow::PreTranslate(MSG& msg) {
   // A handler may have closed the window and taken the control with it.
   if (hwnd_ != self) return true;
   if (menuKeys_.Take(msg, self)) return true;
-  return ::IsDialogMessageW(self, &msg) != FALSE;
+  const bool dialogKey = ::IsDialogMessageW(self, &msg) != FALSE;
+  if (dialogKey && msg.message == WM_KEYDOWN && hwnd_ == self) view_->UpdateDefaultLook();
+  return dialogKey;
 }
 
 // Key codes are Windows' virtual-key codes, which the models take as they are.

@@ -116,6 +116,23 @@ INSTANTIATE_TEST_SUITE_P(
                     CloseCase{"a click on OK", CloseBy::ClickOnOk, true},
                     CloseCase{"a click on Cancel", CloseBy::ClickOnCancel, false}));
 
+// Enter presses OK wherever the focus is but on Cancel, so OK looks it, as the tab key moves on.
+TEST_F(AudioTracksWindowTest, OkLooksTheDefaultButtonWhileTheFocusIsInTheLists) {
+  Open();
+  const auto looksDefault = [&](const char* button) {
+    return (::GetWindowLongPtrW(DialogHwnd(button), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+  };
+  for (int tab = 0; tab < 3; ++tab) {
+    EXPECT_TRUE(looksDefault("cmdOK")) << DialogFocused();
+    EXPECT_FALSE(looksDefault("cmdCancel")) << DialogFocused();
+    Press(VK_TAB);
+  }
+  ::SetFocus(DialogHwnd("cmdCancel"));
+  Pump();
+  EXPECT_TRUE(looksDefault("cmdCancel"));
+  EXPECT_FALSE(looksDefault("cmdOK"));
+}
+
 TEST_F(AudioTracksWindowTest, IsCancelledWhenTheMainWindowCloses) {
   Open();
   window.Window().Close();

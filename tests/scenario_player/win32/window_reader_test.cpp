@@ -66,6 +66,25 @@ TEST_F(WindowReaderTest, MenuItemsAreFoundByTheirIdsInTheMenuBar) {
   EXPECT_FALSE(FindMenuItem(window, 99));
 }
 
+// As the main window's Tools > Destination > discs: an item in a menu within a menu.
+TEST_F(WindowReaderTest, AMenuItemInAMenuWithinAMenuIsFoundThroughBoth) {
+  const HMENU discs = ::CreatePopupMenu();
+  ::AppendMenuW(discs, MF_STRING, 31, L"DVD-R");
+  ::AppendMenuW(discs, MF_STRING | MF_CHECKED, 32, L"DVD+R");
+  const HMENU tools = ::CreatePopupMenu();
+  ::AppendMenuW(tools, MF_STRING, 21, L"Audio Tracks...");
+  ::AppendMenuW(tools, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(discs), L"Destination");
+  ::AppendMenuW(::GetMenu(window), MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(tools),
+                L"Tools");
+  const std::optional<MenuPath> disc = FindMenuItem(window, 32);
+  ASSERT_TRUE(disc);
+  ASSERT_EQ(disc->steps.size(), 3U);
+  EXPECT_EQ(disc->steps[0].position, 1);
+  EXPECT_EQ(disc->steps[1].position, 1);
+  EXPECT_EQ(disc->steps[2].position, 1);
+  EXPECT_EQ(ReadMenuItem(window, 32, "mnuDisc(1)").text, "DVD+R");
+}
+
 TEST_F(WindowReaderTest, AMenuItemIsReadFromTheMenu) {
   const ShownControl exit = ReadMenuItem(window, 13, "mnuExit");
   EXPECT_EQ(exit.name, "mnuExit");
