@@ -31,6 +31,7 @@ class Control:
     read_only: bool = False
     checked: bool = False
     expanded: bool = False  # a list that shows its items
+    description: str = ""  # what a screen reader adds after the name: the tooltip
 
     def __eq__(self, other):
         return isinstance(other, Control) and other.key == self.key

@@ -72,7 +72,8 @@ def read_control(node, key, role, controls, texts):
         read_only=role == "text" and (states.contains(pyatspi.STATE_READ_ONLY)
                                       or not states.contains(pyatspi.STATE_EDITABLE)),
         checked=states.contains(pyatspi.STATE_CHECKED),
-        expanded=states.contains(pyatspi.STATE_EXPANDED)))
+        expanded=states.contains(pyatspi.STATE_EXPANDED),
+        description=node.description or ""))
 
 
 def read_tree(node, path, controls, texts):

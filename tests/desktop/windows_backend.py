@@ -137,7 +137,8 @@ class WineProgram(Program):
                     key=item["hwnd"], name=name_of(item, role), role=role, text=item["text"],
                     focused=item["focused"], visible=item["visible"],
                     read_only=item["readonly"], checked=item.get("checked") == 1,
-                    expanded=item.get("dropped", False)))
+                    expanded=item.get("dropped", False),
+                    description=item["description"] if item["acc"] else ""))
                 if role == "label" and item["visible"] and item["text"]:
                     window.text = "\n".join(filter(None, (window.text, item["text"])))
         return order

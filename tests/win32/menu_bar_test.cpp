@@ -105,31 +105,6 @@ INSTANTIATE_TEST_SUITE_P(Win32MenuBar, CheckMarks,
                                          MarkCase{"checked by code", 0, 1, true, false},
                                          MarkCase{"cleared by code", 1, 0, false, true}));
 
-TEST(Win32MenuBar, AnItemThatIsNotCheckableHasNoValueToRead) {
-  ControlSet controls(DiscMenus());
-  Win32MenuBar menus(controls, [](const Control&) { return 1; });
-  EXPECT_FALSE(menus.Read(controls.Get("mnuDest")).value.has_value());
-  EXPECT_EQ(menus.Read(controls.Get("mnuDisc(1)")).value, 0);
-}
-
-TEST(Win32MenuBar, AnItemInAMenuWithinAMenuIsFoundAndChosenByItsCommand) {
-  ControlSet controls(DiscMenus());
-  int clicks = 0;
-  controls.Get("mnuDisc(1)").onClick = [&] { ++clicks; };
-  Win32MenuBar menus(controls, [&](const Control& c) {
-    return 100 + static_cast<int>(&c - &controls.All().front());
-  });
-  const std::optional<Win32MenuBar::Place> place = menus.Find("mnuDisc(1)");
-  ASSERT_TRUE(place.has_value());
-  EXPECT_EQ(place->position, 1);
-  EXPECT_EQ(menus.Read(controls.Get("mnuDisc(1)")).text, "mnuDisc(1)");
-  Control* chosen =
-      menus.ControlForCommand(static_cast<int>(::GetMenuItemID(place->menu, place->position)));
-  ASSERT_EQ(chosen, &controls.Get("mnuDisc(1)"));
-  chosen->Click();
-  EXPECT_EQ(clicks, 1);
-}
-
 }  // namespace
 }  // namespace quillbit
 
