@@ -2,14 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include "core/audio_track_text.h"
+
 namespace quillbit::scenario {
 namespace {
 
 TEST(ScenarioDump, BeforeTheStartEverythingIsNullOrEmpty) {
   EXPECT_EQ(DumpLine(Snapshot{}),
-            R"({"main": null, "about": null, "state": null, "calc_runs": 0, "messages": [], )"
-            R"("opened": [], "started": [], "store": {}, "title": {"main": null, "about": null}, )"
-            R"("focus": null})");
+            R"({"main": null, "about": null, "audio_tracks": null, "state": null, "calc_runs": 0, )"
+            R"("messages": [], "opened": [], "started": [], "store": {}, )"
+            R"("title": {"main": null, "about": null, "audio_tracks": null}, "focus": null})");
 }
 
 TEST(ScenarioDump, ControlsCarryTheFieldsOfTheirKind) {
@@ -34,7 +36,8 @@ TEST(ScenarioDump, ControlsCarryTheFieldsOfTheirKind) {
   s.state = Form1State{.bytes_cush = 125829120,
                        .bytes_m2v = 4273073230.7692308,
                        .palNoteShown = true,
-                       .filmAutoCleared = 1};
+                       .filmAutoCleared = 1,
+                       .audioTracks = {*ReadTrack("ac3:448:6").track, *ReadTrack("mp2:224").track}};
   s.calcRuns = 12;
   s.messages = {{"Quillbit", "Note: \"Single Pass VBR\" does not work well with PAL"}};
   s.opened = {"mailto:quillbit@example.org"};
@@ -50,15 +53,17 @@ TEST(ScenarioDump, ControlsCarryTheFieldsOfTheirKind) {
       R"("bold": true, "selected": false}, )"
       R"("cmbSub": {"text": "MB", "visible": false, "enabled": false, "color": "#000000", )"
       R"("bold": false, "items": ["KB", "MB"]}}, )"
-      R"("about": null, )"
+      R"("about": null, "audio_tracks": null, )"
       R"("state": {"bytes_aud": 0, "bytes_sub": 0, "bytes_cush": 125829120, "bytes_dest": 0, )"
       R"("bytes_sampsize": 0, "bytes_m2v": 4273073230.7692308, "shiftHeld": false, )"
-      R"("palNoteShown": true, "filmAutoCleared": 1}, "calc_runs": 12, )"
+      R"("palNoteShown": true, "filmAutoCleared": 1, "audioTracks": "ac3:448:6,mp2:224:2"}, )"
+      R"("calc_runs": 12, )"
       R"("messages": [{"caption": "Quillbit", )"
       R"("text": "Note: \"Single Pass VBR\" does not work well with PAL"}], )"
       R"("opened": ["mailto:quillbit@example.org"], "started": [], )"
       R"("store": {"chkFF": "ch", "n": -1}, )"
-      R"json("title": {"main": "Quillbit (Version 1.1.1)", "about": null}, "focus": "txtFPS"})json");
+      R"json("title": {"main": "Quillbit (Version 1.1.1)", "about": null, "audio_tracks": null}, )json"
+      R"("focus": "txtFPS"})");
 }
 
 }  // namespace

@@ -81,6 +81,13 @@ TEST(ScenarioScript, StoreDwordTakesAnyThirtyTwoBitNumber) {
 TEST(ScenarioScript, ReadsWindowsToClose) {
   EXPECT_EQ(Only("close main").target, "main");
   EXPECT_EQ(Only("close about").target, "about");
+  EXPECT_EQ(Only("close audio_tracks").target, "audio_tracks");
+}
+
+TEST(ScenarioScript, OpenFilesTakesFilesSeparatedByBlanks) {
+  const Command command = Only("open-files media/film.d2v  media/ntsc.d2v");
+  EXPECT_EQ(command.verb, Verb::OpenFiles);
+  EXPECT_EQ(command.files, (std::vector<std::string>{"media/film.d2v", "media/ntsc.d2v"}));
 }
 
 struct BadLine {
@@ -122,8 +129,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{"store-dword chkFF 4294967296", 1, "not a 32-bit number: \"4294967296\""},
         BadLine{"store-dword chkFF 5x", 1, "not a 32-bit number: \"5x\""},
         BadLine{"store-dword chkFF 0x-5", 1, "not a 32-bit number: \"0x-5\""},
-        BadLine{"close", 1, "close needs a window: main or about"},
-        BadLine{"close Form1", 1, "close needs a window: main or about"}));
+        BadLine{"open-files ", 1, "open-files needs at least one file"},
+        BadLine{"close", 1, "close needs a window: main, about or audio_tracks"},
+        BadLine{"close Form1", 1, "close needs a window: main, about or audio_tracks"}));
 
 TEST(ScenarioScript, ModifiersAreLowerCaseNamesJoinedByPlus) {
   EXPECT_EQ(ParseModifiers("shift+ctrl+alt"), kShiftMask | kCtrlMask | kAltMask);
@@ -135,7 +143,7 @@ TEST(ScenarioScript, ModifiersAreLowerCaseNamesJoinedByPlus) {
 
 TEST(ScenarioScript, OnlyActionsOnTheWindowsStartTheProgram) {
   for (const Verb verb : {Verb::Type, Verb::Clear, Verb::Key, Verb::Down, Verb::Up, Verb::Pick,
-                          Verb::Click, Verb::Close})
+                          Verb::Click, Verb::Close, Verb::Open, Verb::OpenFiles})
     EXPECT_TRUE(NeedsWindow(verb));
   for (const Verb verb : {Verb::Store, Verb::StoreDword, Verb::Start, Verb::Dump})
     EXPECT_FALSE(NeedsWindow(verb));

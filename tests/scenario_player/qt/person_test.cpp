@@ -137,9 +137,28 @@ TEST(PersonMenu, ChoosesAnItemThroughItsMenu) {
   QObject::connect(exit, &QAction::triggered, [&] { ++triggered; });
   window.show();
   Person person;
-  EXPECT_TRUE(person.ChooseMenuItem(bar, *file->menuAction(), *exit, 0));
+  EXPECT_TRUE(person.ChooseMenuItem(bar, {file->menuAction()}, *exit, 0));
   EXPECT_EQ(triggered, 1);
   EXPECT_FALSE(file->isVisible());
+}
+
+TEST(PersonMenu, ChoosesAnItemThroughAMenuWithinAMenu) {
+  QWidget window;
+  QMenuBar bar(&window);
+  QMenu* tools = bar.addMenu("Tools");
+  tools->addAction("Audio Tracks...");
+  QMenu* destination = tools->addMenu("Destination");
+  destination->addAction("DVD-R");
+  QAction* dual = destination->addAction("DVD+R DL");
+  int triggered = 0;
+  QObject::connect(dual, &QAction::triggered, [&] { ++triggered; });
+  window.show();
+  Person person;
+  EXPECT_TRUE(
+      person.ChooseMenuItem(bar, {tools->menuAction(), destination->menuAction()}, *dual, 0));
+  EXPECT_EQ(triggered, 1);
+  EXPECT_FALSE(tools->isVisible());
+  EXPECT_FALSE(destination->isVisible());
 }
 
 TEST(MessageWatcherTest, AnswersAMessageBoxWithOkAndKeepsItsCaptionAndText) {

@@ -10,7 +10,8 @@ namespace {
 constexpr COLORREF kRed = RGB(0xFF, 0, 0);
 
 // A window that paints its static controls' text red, with a menu bar:
-// "File" (id 10) holding "Open" (11), a separator (12) and "Exit" (13, grayed).
+// "File" (id 10) holding "Open" (11), a separator (12), "Exit" (13, grayed) and "Saved" (14,
+// checked).
 LRESULT CALLBACK RedTextProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_CTLCOLORSTATIC) {
     ::SetTextColor(reinterpret_cast<HDC>(wParam), kRed);
@@ -33,6 +34,7 @@ class WindowReaderTest : public ::testing::Test {
     ::AppendMenuW(file, MF_STRING, 11, L"&Open");
     ::AppendMenuW(file, MF_SEPARATOR, 12, nullptr);
     ::AppendMenuW(file, MF_STRING | MF_GRAYED, 13, L"E&xit");
+    ::AppendMenuW(file, MF_STRING | MF_CHECKED, 14, L"&Saved");
     const HMENU bar = ::CreateMenu();
     ::AppendMenuW(bar, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(file), L"&File");
     MENUITEMINFOW info{};
@@ -90,6 +92,12 @@ TEST_F(WindowReaderTest, AMenuItemIsReadFromTheMenu) {
   EXPECT_FALSE(exit.enabled);
   EXPECT_EQ(exit.text, "E&xit");
   EXPECT_FALSE(ReadMenuItem(window, 99, "mnuGone").visible);
+}
+
+TEST_F(WindowReaderTest, ACheckMarkIsReadOnlyFromAnItemThatCanShowOne) {
+  EXPECT_EQ(ReadMenuItem(window, 14, "mnuSaved", true).value, 1);
+  EXPECT_EQ(ReadMenuItem(window, 11, "mnuOpen", true).value, 0);
+  EXPECT_FALSE(ReadMenuItem(window, 14, "mnuSaved").value);
 }
 
 TEST_F(WindowReaderTest, TheTextColourIsTheOneTheWindowPaintsItsControlWith) {

@@ -1,11 +1,6 @@
 #include "scenario_player/core/front_end.h"
 
 namespace quillbit::scenario {
-namespace {
-
-constexpr WindowId kWindows[] = {WindowId::Main, WindowId::About};
-
-}  // namespace
 
 FrontEnd::FrontEnd()
     : hands_([this](std::string_view key, bool press, int heldBefore) {
@@ -13,7 +8,8 @@ FrontEnd::FrontEnd()
       }) {}
 
 std::optional<WindowId> FrontEnd::WindowWith(std::string_view name) const {
-  for (const WindowId id : kWindows) {
+  for (const WindowName& window : kWindows) {
+    const WindowId id = window.id;
     ControlSet* controls = ControlsShown(id);
     const Control* control = controls != nullptr ? controls->Find(name) : nullptr;
     if (control != nullptr && Show(id, *control)) return id;
@@ -22,14 +18,16 @@ std::optional<WindowId> FrontEnd::WindowWith(std::string_view name) const {
 }
 
 std::optional<WindowId> FrontEnd::AnyShown() const {
-  for (const WindowId id : kWindows) {
+  for (const WindowName& window : kWindows) {
+    const WindowId id = window.id;
     if (Shown(id)) return id;
   }
   return std::nullopt;
 }
 
 std::optional<FoundControl> FrontEnd::Find(std::string_view name) const {
-  for (const WindowId id : kWindows) {
+  for (const WindowName& window : kWindows) {
+    const WindowId id = window.id;
     ControlSet* controls = ControlsShown(id);
     const Control* control = controls != nullptr ? controls->Find(name) : nullptr;
     if (control == nullptr) continue;
@@ -50,7 +48,8 @@ bool FrontEnd::MainHas(std::string_view name) const {
 }
 
 std::optional<std::string> FrontEnd::Focused() const {
-  for (const WindowId id : kWindows) {
+  for (const WindowName& window : kWindows) {
+    const WindowId id = window.id;
     if (!Shown(id)) continue;
     if (const Control* control = FocusIn(id)) return control->Name();
   }

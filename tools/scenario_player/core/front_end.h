@@ -10,11 +10,9 @@
 #include "main_window/form1.h"
 #include "scenario_player/core/modifier_hands.h"
 #include "scenario_player/core/scenario_dump.h"
+#include "scenario_player/core/window_id.h"
 
 namespace quillbit::scenario {
-
-// The two windows of the program a scenario can see.
-enum class WindowId { Main, About };
 
 // A control of a shown window as a person finds it.
 struct FoundControl {
@@ -49,10 +47,14 @@ class FrontEnd {
   // Starts a run of the program: loads the main window and shows it, active.
   virtual void Start() = 0;
   bool Shown(WindowId window) const { return ControlsShown(window) != nullptr; }
+  // The first window shown, the main window first; none when none is.
+  std::optional<WindowId> AnyShown() const;
   // Lets what the last action set going finish, as the event loop would before the next one.
   virtual void Settle() = 0;
   // Closes the shown window as its title bar's close box does.
   virtual void Close(WindowId window) = 0;
+  // Whether a shown window takes no input from a person: a modal window over it is open.
+  virtual bool Blocked(WindowId window) const = 0;
 
   // The control in the first shown window that shows it, the main window first; none when no
   // shown window has it.
@@ -87,8 +89,9 @@ class FrontEnd {
   // Drops files (UTF-8 paths) on the control, as a file manager's drag and drop does; false when
   // no window there takes dropped files.
   virtual bool Drop(std::string_view name, const std::vector<std::string>& paths) = 0;
-  // The file the next file dialog is answered with; the dialog after it is cancelled.
-  virtual void AnswerFileDialog(std::string path) = 0;
+  // The files the next file dialog is answered with, chosen together; the dialog after it is
+  // cancelled.
+  virtual void AnswerFileDialog(std::vector<std::string> paths) = 0;
   enum class MenuChoice { Chosen, NotInMenuBar, NotChosen };
   // Opens the item's menu from the menu bar and chooses the item.
   virtual MenuChoice ChooseMenuItem(std::string_view name) = 0;
@@ -129,8 +132,6 @@ class FrontEnd {
 
   // The first shown window that shows the control, the main window first; none for none.
   std::optional<WindowId> WindowWith(std::string_view name) const;
-  // The first window shown, the main window first; none when none is.
-  std::optional<WindowId> AnyShown() const;
 
  private:
   ModifierHands hands_;

@@ -41,22 +41,22 @@ class RecordingPrograms : public StartProgramPort {
   std::vector<std::string> paths_;
 };
 
-// Answers the next file dialog with the file a scenario names, as a person would choose it, and
-// cancels any dialog after it.
+// Answers the next file dialog with the files a scenario names, as a person would choose them,
+// and cancels any dialog after it.
 class ScriptedFileDialog : public OpenFileDialogPort {
  public:
-  void Answer(std::string path) { answer_ = std::move(path); }
+  void Answer(std::vector<std::string> paths) { answer_ = std::move(paths); }
   std::vector<std::string> ChooseFilesToOpen(std::string_view /*title*/,
                                              std::string_view /*filterName*/,
                                              std::string_view /*pattern*/) override {
     if (!answer_) return {};
-    std::vector<std::string> answer{std::move(*answer_)};
+    std::vector<std::string> answer = std::move(*answer_);
     answer_.reset();
     return answer;
   }
 
  private:
-  std::optional<std::string> answer_;
+  std::optional<std::vector<std::string>> answer_;
 };
 
 }  // namespace quillbit::scenario

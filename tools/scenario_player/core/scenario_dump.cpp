@@ -2,6 +2,8 @@
 
 #include <variant>
 
+#include "core/audio_track_text.h"
+
 namespace quillbit::scenario {
 namespace {
 
@@ -36,7 +38,8 @@ Json StateJson(const std::optional<Form1State>& state) {
           {"bytes_m2v", state->bytes_m2v},
           {"shiftHeld", state->shiftHeld},
           {"palNoteShown", state->palNoteShown},
-          {"filmAutoCleared", state->filmAutoCleared}};
+          {"filmAutoCleared", state->filmAutoCleared},
+          {"audioTracks", TrackListText(state->audioTracks)}};
 }
 
 Json TitleJson(const std::optional<WindowView>& window) {
@@ -49,6 +52,7 @@ Json DumpJson(const Snapshot& s) {
   Json json = Json::object();
   json["main"] = WindowJson(s.main);
   json["about"] = WindowJson(s.about);
+  json["audio_tracks"] = WindowJson(s.audioTracks);
   json["state"] = StateJson(s.state);
   json["calc_runs"] = s.calcRuns;
   json["messages"] = Json::array();
@@ -64,7 +68,9 @@ Json DumpJson(const Snapshot& s) {
       json["store"][stored.name] = stored.value.AsText();
     }
   }
-  json["title"] = {{"main", TitleJson(s.main)}, {"about", TitleJson(s.about)}};
+  json["title"] = {{"main", TitleJson(s.main)},
+                   {"about", TitleJson(s.about)},
+                   {"audio_tracks", TitleJson(s.audioTracks)}};
   json["focus"] = s.focus ? Json(*s.focus) : Json(nullptr);
   return json;
 }

@@ -31,9 +31,10 @@ struct StoredView {
 
 // Everything one `dump` line reports.
 struct Snapshot {
-  std::optional<WindowView> main;   // none once closed, or before the start
-  std::optional<WindowView> about;  // none unless open
-  std::optional<Form1State> state;  // none before the first start
+  std::optional<WindowView> main;         // none once closed, or before the start
+  std::optional<WindowView> about;        // none unless open
+  std::optional<WindowView> audioTracks;  // none unless open
+  std::optional<Form1State> state;        // none before the first start
   int calcRuns = 0;
   std::vector<MessageView> messages;
   std::vector<std::string> opened;

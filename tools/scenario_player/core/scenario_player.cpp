@@ -85,7 +85,10 @@ void Player::Execute(const Command& command) {
       Drop(command);
       break;
     case Verb::Open:
-      Open(command);
+      Open({command.text});
+      break;
+    case Verb::OpenFiles:
+      Open(command.files);
       break;
     case Verb::Close:
       Close(command);
@@ -97,7 +100,7 @@ void Player::Execute(const Command& command) {
 }
 
 bool Player::Running() const {
-  return frontEnd_.Shown(WindowId::Main) || frontEnd_.Shown(WindowId::About);
+  return frontEnd_.AnyShown().has_value();
 }
 
 void Player::Start() {
@@ -121,9 +124,16 @@ FoundControl Player::Find(const std::string& name) const {
   Fail("unknown control " + name);
 }
 
+void Player::CheckUnblocked(const FoundControl& control) const {
+  if (frontEnd_.Blocked(control.window))
+    Fail(control.shown.name + " is in " + std::string(NameOf(control.window).called) +
+         ", which a window over it keeps from input");
+}
+
 void Player::CheckReachable(const FoundControl& control) const {
   const std::string& name = control.shown.name;
   if (control.kind == ControlKind::Menu) Fail(name + " is a menu item: click it");
+  CheckUnblocked(control);
   if (!control.shown.visible) Fail(name + " is hidden");
   if (!control.shown.enabled) Fail(name + " is disabled");
 }
@@ -192,6 +202,7 @@ void Player::ClickMenuItem(const FoundControl& item) {
   if (item.opensMenu) Fail(name + " opens a menu: click one of its items");
   if (!item.shown.visible) Fail(name + " is hidden");
   if (!item.shown.enabled) Fail(name + " is disabled");
+  CheckUnblocked(item);
   switch (frontEnd_.ChooseMenuItem(name)) {
     case FrontEnd::MenuChoice::Chosen:
       return;
@@ -203,10 +214,10 @@ void Player::ClickMenuItem(const FoundControl& item) {
 }
 
 void Player::Close(const Command& command) {
-  const WindowId window = command.target == "main" ? WindowId::Main : WindowId::About;
-  if (!frontEnd_.Shown(window))
-    Fail(std::string(window == WindowId::Main ? "the main window" : "the About window") +
-         " is not open");
+  const WindowId window = WindowByWord(command.target).value();
+  if (!frontEnd_.Shown(window)) Fail(std::string(NameOf(window).called) + " is not open");
+  if (frontEnd_.Blocked(window))
+    Fail(std::string(NameOf(window).called) + " takes no input while a window over it is open");
   frontEnd_.Close(window);
 }
 
@@ -223,16 +234,19 @@ void Player::Drop(const Command& command) {
   const FoundControl target = Find(command.target);
   if (target.kind == ControlKind::Menu) Fail(command.target + " is a menu item");
   if (!target.shown.visible) Fail(command.target + " is hidden");
+  CheckUnblocked(target);
   std::vector<std::string> paths;
   for (const std::string& file : command.files) paths.push_back(Resolve(file));
   if (!frontEnd_.Drop(command.target, paths))
     Fail("no window under " + command.target + " takes dropped files");
 }
 
-// "File" > "Open Project...", with the file chosen in its dialog.
-void Player::Open(const Command& command) {
+// "File" > "Open Project...", with the files chosen together in its dialog.
+void Player::Open(const std::vector<std::string>& files) {
   const FoundControl item = Find("mnuOpen");
-  frontEnd_.AnswerFileDialog(Resolve(command.text));
+  std::vector<std::string> paths;
+  for (const std::string& file : files) paths.push_back(Resolve(file));
+  frontEnd_.AnswerFileDialog(std::move(paths));
   ClickMenuItem(item);
 }
 
@@ -240,6 +254,7 @@ void Player::Dump() {
   Snapshot snapshot;
   snapshot.main = frontEnd_.ReadWindow(WindowId::Main);
   snapshot.about = frontEnd_.ReadWindow(WindowId::About);
+  snapshot.audioTracks = frontEnd_.ReadWindow(WindowId::AudioTracks);
   if (const std::optional<MainModelView> model = frontEnd_.MainModel()) {
     snapshot.state = model->state;
     snapshot.calcRuns = model->calcRuns;

@@ -37,13 +37,16 @@ class Player {
   void ClickMenuItem(const FoundControl& item);
   void Close(const Command& command);
   void Drop(const Command& command);
-  void Open(const Command& command);
+  void Open(const std::vector<std::string>& files);
   std::string Resolve(const std::string& file) const;
   void Dump();
 
   bool Running() const;
   FoundControl Find(const std::string& name) const;
-  // Fails unless a person can reach the control: a widget, shown and enabled.
+  // Fails when a modal window over the control's window keeps it from input.
+  void CheckUnblocked(const FoundControl& control) const;
+  // Fails unless a person can reach the control: a widget, shown and enabled, in a window that
+  // takes input.
   void CheckReachable(const FoundControl& control) const;
   void Focus(const FoundControl& control);
 

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "scenario_player/core/window_id.h"
+
 namespace quillbit::scenario {
 namespace {
 
@@ -13,9 +15,10 @@ enum class Shape {
   Control,       // one word
   ControlKey,    // a control, a key name, optional modifiers
   Modifiers,     // modifiers
-  Window,        // "main" or "about"
+  Window,        // a window's word: "main", "about", "audio_tracks"
   ControlFiles,  // a control and one or more files
   File,          // the rest of the line, not empty
+  Files,         // one or more files
 };
 
 struct VerbForm {
@@ -39,6 +42,7 @@ constexpr VerbForm kVerbs[] = {
     {"close", Verb::Close, Shape::Window, "window"},
     {"drop", Verb::Drop, Shape::ControlFiles, "control"},
     {"open", Verb::Open, Shape::File, "file"},
+    {"open-files", Verb::OpenFiles, Shape::Files, "file"},
     {"dump", Verb::Dump, Shape::Bare, ""},
 };
 
@@ -160,10 +164,16 @@ std::string ReadOperands(const VerbForm& form, std::string_view rest, Command& c
       command.text = UnescapeText(rest);
       if (command.text.empty()) return verb + " needs a file";
       return {};
+    case Shape::Files: {
+      const std::vector<std::string_view> words = Words(rest);
+      if (words.empty()) return verb + " needs at least one file";
+      command.files.assign(words.begin(), words.end());
+      return {};
+    }
     case Shape::Window: {
       const std::vector<std::string_view> words = Words(rest);
-      if (words.size() != 1 || (words[0] != "main" && words[0] != "about"))
-        return verb + " needs a window: main or about";
+      if (words.size() != 1 || !WindowByWord(words[0]))
+        return verb + " needs a window: main, about or audio_tracks";
       command.target = words[0];
       return {};
     }

@@ -22,21 +22,22 @@ enum class Verb {
   Up,          // up MODS
   Pick,        // pick CONTROL ITEM
   Click,       // click CONTROL
-  Close,       // close main | close about
+  Close,       // close main | close about | close audio_tracks
   Drop,        // drop CONTROL FILE...
   Open,        // open FILE
+  OpenFiles,   // open-files FILE...
   Dump,        // dump
 };
 
 struct Command {
   Verb verb = Verb::Dump;
   int line = 0;                    // 1-based line number in the scenario
-  std::string target;              // control, value name, or window ("main", "about")
+  std::string target;              // control, value name, or window ("main", "about", ...)
   std::string text;                // TEXT or ITEM, escapes resolved
   std::string key;                 // key name of `key`, as written ("Left", "A")
   int modifiers = 0;               // MODS of `key`, `down`, `up`: kShiftMask, kCtrlMask, kAltMask
   std::uint32_t number = 0;        // N of `store-dword`, as its 32 bits
-  std::vector<std::string> files;  // FILE... of `drop`, as written
+  std::vector<std::string> files;  // FILE... of `drop` and `open-files`, as written
 };
 
 struct ScriptError {

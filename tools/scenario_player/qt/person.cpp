@@ -7,6 +7,7 @@
 #include <QMetaEnum>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QStyle>
 #include <QTest>
 #include <algorithm>
 #include <string>
@@ -140,12 +141,30 @@ bool Person::Pick(QComboBox& list, int index, int held) {
   return alive != nullptr && !view->isVisible();
 }
 
-bool Person::ChooseMenuItem(QMenuBar& bar, QAction& menu, QAction& item, int held) {
-  QTest::mouseClick(&bar, Qt::LeftButton, QtModifiers(held), bar.actionGeometry(&menu).center());
+bool Person::ChooseMenuItem(QMenuBar& bar, const std::vector<QAction*>& menus, QAction& item,
+                            int held) {
+  if (menus.empty()) return false;
+  QTest::mouseClick(&bar, Qt::LeftButton, QtModifiers(held),
+                    bar.actionGeometry(menus.front()).center());
   QApplication::processEvents();
-  QMenu* popup = menu.menu();
+  QMenu* popup = menus.front()->menu();
   if (popup == nullptr || !popup->isVisible()) return false;
+  // A menu within opens when the hand rests on its item, as it moves on into it.
+  for (std::size_t level = 1; level < menus.size(); ++level) {
+    const QPoint at = popup->actionGeometry(menus[level]).center();
+    MoveMouse(*popup, at, held);
+    QTest::mouseClick(popup, Qt::LeftButton, QtModifiers(held), at);
+    QApplication::processEvents();
+    QMenu* within = menus[level]->menu();
+    if (within == nullptr) return false;
+    if (!within->isVisible())
+      QTest::qWait(
+          QApplication::style()->styleHint(QStyle::SH_Menu_SubMenuPopupDelay, nullptr, popup) + 50);
+    if (!within->isVisible()) return false;
+    popup = within;
+  }
   const QPointer<QMenu> alive(popup);
+  MoveMouse(*popup, popup->actionGeometry(&item).center(), held);
   QTest::mouseClick(popup, Qt::LeftButton, QtModifiers(held),
                     popup->actionGeometry(&item).center());
   QApplication::processEvents();

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace quillbit::scenario {
 
@@ -30,8 +31,9 @@ class Person {
   void Click(QWidget& widget, QPoint at, int held);
   // Opens the list with a click and clicks the item; false when the list did not close on it.
   bool Pick(QComboBox& list, int index, int held);
-  // Opens the menu from the menu bar and clicks the item in it.
-  bool ChooseMenuItem(QMenuBar& bar, QAction& menu, QAction& item, int held);
+  // Opens the menus, from the one in the menu bar to the one that holds the item, and clicks the
+  // item.
+  bool ChooseMenuItem(QMenuBar& bar, const std::vector<QAction*>& menus, QAction& item, int held);
 
  private:
   void Key(QWidget& target, int key, const QString& text, bool press, Qt::KeyboardModifiers mods);

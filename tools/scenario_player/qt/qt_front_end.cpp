@@ -66,7 +66,7 @@ void QtFrontEnd::Settle() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QApplication::processEvents();
   if (QApplication::activeWindow() != nullptr) return;
-  for (const WindowId id : {WindowId::Main, WindowId::About}) {
+  for (const WindowId id : {WindowId::AudioTracks, WindowId::Main, WindowId::About}) {
     if (const std::optional<Window> window = WindowShown(id)) {
       Activate(*window->widget);
       QApplication::processEvents();
@@ -90,6 +90,11 @@ std::optional<QtFrontEnd::Window> QtFrontEnd::WindowShown(WindowId window) const
     if (main_ == nullptr || !main_->isVisible()) return std::nullopt;
     return Window{main_.get(), &main_->View()};
   }
+  if (window == WindowId::AudioTracks) {
+    AudioTracksDialog* tracks = main_ != nullptr ? main_->AudioTracks() : nullptr;
+    if (tracks == nullptr || !tracks->isVisible()) return std::nullopt;
+    return Window{tracks, &tracks->View()};
+  }
   if (about_ == nullptr) return std::nullopt;
   auto* dialog = dynamic_cast<AboutDialog*>(about_->Current());
   if (dialog == nullptr || !dialog->isVisible()) return std::nullopt;
@@ -106,6 +111,22 @@ void QtFrontEnd::Close(WindowId which) {
   } else {
     window->widget->close();
   }
+}
+
+// Qt keeps input from a window while a window modal to it, or to the whole program, is shown.
+bool QtFrontEnd::Blocked(WindowId id) const {
+  const std::optional<Window> window = WindowShown(id);
+  if (!window) return false;
+  for (const WindowName& other : kWindows) {
+    const std::optional<Window> over = other.id != id ? WindowShown(other.id) : std::nullopt;
+    if (!over) continue;
+    const Qt::WindowModality modality = over->widget->windowModality();
+    if (modality == Qt::ApplicationModal) return true;
+    if (modality == Qt::WindowModal && over->widget->parentWidget() != nullptr &&
+        over->widget->parentWidget()->window() == window->widget)
+      return true;
+  }
+  return false;
 }
 
 // What a file manager's drag delivers to the window under the pointer: the drag entering, moving
@@ -229,11 +250,18 @@ FrontEnd::MenuChoice QtFrontEnd::ChooseMenuItem(std::string_view name) {
   const Target target = Widget(name);
   auto* mainWindow = qobject_cast<QMainWindow*>(target.window.widget);
   QMenuBar* bar = mainWindow != nullptr ? mainWindow->menuBar() : nullptr;
-  QAction* menu = target.window.view->ActionFor(target.control->Design().container);
-  if (bar == nullptr || menu == nullptr || target.action == nullptr)
-    return MenuChoice::NotInMenuBar;
+  // The menus that hold the item, from the menu bar's down.
+  std::vector<QAction*> menus;
+  for (std::string container = target.control->Design().container; !container.empty();) {
+    QAction* menu = target.window.view->ActionFor(container);
+    const Control* holder = target.window.view->Controls().Find(container);
+    if (menu == nullptr || holder == nullptr) return MenuChoice::NotInMenuBar;
+    menus.insert(menus.begin(), menu);
+    container = holder->Design().container;
+  }
+  if (bar == nullptr || menus.empty() || target.action == nullptr) return MenuChoice::NotInMenuBar;
   Activate(*target.window.widget);
-  return person_.ChooseMenuItem(*bar, *menu, *target.action, HeldModifiers())
+  return person_.ChooseMenuItem(*bar, menus, *target.action, HeldModifiers())
              ? MenuChoice::Chosen
              : MenuChoice::NotChosen;
 }

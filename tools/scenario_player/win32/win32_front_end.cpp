@@ -61,6 +61,12 @@ std::optional<Win32FrontEnd::Window> Win32FrontEnd::WindowShown(WindowId window)
     if (main_ == nullptr || !main_->Window().Visible()) return std::nullopt;
     return Window{WindowId::Main, main_->Handle(), &main_->View()};
   }
+  if (window == WindowId::AudioTracks) {
+    Win32AudioTracksWindow* tracks = main_ != nullptr ? main_->AudioTracks() : nullptr;
+    if (tracks == nullptr || tracks->Handle() == nullptr || !tracks->Window().Visible())
+      return std::nullopt;
+    return Window{WindowId::AudioTracks, tracks->Handle(), &tracks->View()};
+  }
   if (about_ == nullptr) return std::nullopt;
   auto* about = dynamic_cast<Win32AboutWindow*>(about_->Current());
   if (about == nullptr || !about->Window().Visible()) return std::nullopt;
@@ -73,6 +79,12 @@ void Win32FrontEnd::Close(WindowId which) {
   if (!window) return;
   ::PostMessageW(window->hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
   Settle();
+}
+
+// A window a modal one is shown over is disabled, as its owner.
+bool Win32FrontEnd::Blocked(WindowId id) const {
+  const std::optional<Window> window = WindowShown(id);
+  return window && !::IsWindowEnabled(window->hwnd);
 }
 
 Win32FrontEnd::Target Win32FrontEnd::Known(std::string_view name) const {
@@ -112,7 +124,8 @@ std::optional<FrontEnd::Showing> Win32FrontEnd::Show(WindowId id, const Control&
 ControlView Win32FrontEnd::Read(const Window& window, const quillbit::Control& control) const {
   const std::string& name = control.Name();
   if (control.Kind() == ControlKind::Menu)
-    return ReadMenuItem(window.hwnd, static_cast<UINT>(window.view->CommandIdFor(name)), name);
+    return ReadMenuItem(window.hwnd, static_cast<UINT>(window.view->CommandIdFor(name)), name,
+                        control.Design().checkable);
   ControlView shown = window.view->Shown(name).value_or(ControlView{.name = name});
   if (const HWND hwnd = window.view->HwndFor(name)) shown.color = DrawnTextColor(hwnd);
   return shown;

@@ -34,6 +34,7 @@ class Win32FrontEnd : public FrontEnd {
   void Start() override;
   void Settle() override;
   void Close(WindowId window) override;
+  bool Blocked(WindowId window) const override;
   void Focus(std::string_view name) override;
   bool KnowsKey(std::string_view key) const override;
   void Type(std::string_view name, std::string_view text) override;
@@ -42,7 +43,9 @@ class Win32FrontEnd : public FrontEnd {
   bool Pick(std::string_view name, int index) override;
   MenuChoice ChooseMenuItem(std::string_view name) override;
   bool Drop(std::string_view name, const std::vector<std::string>& paths) override;
-  void AnswerFileDialog(std::string path) override { fileDialog_.Answer(std::move(path)); }
+  void AnswerFileDialog(std::vector<std::string> paths) override {
+    fileDialog_.Answer(std::move(paths));
+  }
   std::optional<WindowView> ReadWindow(WindowId window) const override;
   std::optional<MainModelView> MainModel() const override;
   std::vector<MessageView> Messages() const override { return messages_.Messages(); }

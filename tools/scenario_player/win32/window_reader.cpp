@@ -68,7 +68,7 @@ std::optional<MenuPath> FindMenuItem(HWND window, UINT id) {
   return path;
 }
 
-ShownControl ReadMenuItem(HWND window, UINT id, std::string name) {
+ShownControl ReadMenuItem(HWND window, UINT id, std::string name, bool checkable) {
   ShownControl shown;
   shown.name = std::move(name);
   const std::optional<MenuPath> path = FindMenuItem(window, id);
@@ -84,6 +84,7 @@ ShownControl ReadMenuItem(HWND window, UINT id, std::string name) {
   const UINT state = ::GetMenuState(item.menu, position, MF_BYPOSITION);
   shown.enabled = state != static_cast<UINT>(-1) && (state & (MF_GRAYED | MF_DISABLED)) == 0;
   shown.color = HexColor(::GetSysColor(shown.enabled ? COLOR_MENUTEXT : COLOR_GRAYTEXT));
+  if (checkable) shown.value = state != static_cast<UINT>(-1) && (state & MF_CHECKED) != 0 ? 1 : 0;
   return shown;
 }
 

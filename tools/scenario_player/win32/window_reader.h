@@ -24,9 +24,9 @@ struct MenuPath {
 // the bar does not show it.
 std::optional<MenuPath> FindMenuItem(HWND window, UINT id);
 
-// What a person reads on a menu item, from the menu: shown when the bar has it, its text and
-// whether it is grayed.
-ShownControl ReadMenuItem(HWND window, UINT id, std::string name);
+// What a person reads on a menu item, from the menu: shown when the bar has it, its text,
+// whether it is grayed and, for an item that can show a check mark, whether it does (value 1).
+ShownControl ReadMenuItem(HWND window, UINT id, std::string name, bool checkable = false);
 
 // The colour the control's text is drawn with: what its window answers the control's own
 // WM_CTLCOLOR* question with, or the system's colour where the system draws the text itself.
