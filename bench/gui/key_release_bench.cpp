@@ -85,19 +85,29 @@ void Release(QWidget* box, int key) {
   QApplication::sendEvent(box, &release);
 }
 
+// Times the releases alone, each after an untimed press: alternately 1 typed and Backspace, so
+// that the box reads "4481" and "448" in turn. `repaint` lets the changed widgets paint after
+// each. Gives the number of releases.
+int TimeReleases(benchmark::State& state, QWidget* box, bool repaint) {
+  int round = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    const int key = (round++ % 2) == 0 ? Qt::Key_1 : Qt::Key_Backspace;
+    QTest::keyPress(box, static_cast<Qt::Key>(key));
+    if (repaint) QApplication::processEvents();
+    state.ResumeTiming();
+    Release(box, key);
+    if (repaint) QApplication::processEvents();
+  }
+  return round;
+}
+
 void BM_SizeBoxKeyReleaseUpdatesOutputs(benchmark::State& state) {
   Fixture& f = Shared().plain;
   auto& model = f.window->Model();
   model.txtAudio.SetText("448");
-  int round = 0;
   const int runsBefore = model.CalcRuns();
-  for (auto _ : state) {
-    state.PauseTiming();
-    const bool grow = (round++ % 2) == 0;
-    QTest::keyPress(f.box, grow ? Qt::Key_1 : Qt::Key_Backspace);
-    state.ResumeTiming();
-    Release(f.box, grow ? Qt::Key_1 : Qt::Key_Backspace);
-  }
+  const int round = TimeReleases(state, f.box, false);
   // One recalculation per release shows that the release reached the box's handler.
   state.counters["calc_per_release"] = static_cast<double>(model.CalcRuns() - runsBefore) / round;
 }
@@ -105,17 +115,7 @@ BENCHMARK(BM_SizeBoxKeyReleaseUpdatesOutputs)->Unit(benchmark::kMicrosecond);
 
 // The same, with the repaint of the changed widgets that follows.
 void BM_SizeBoxKeyReleaseAndRepaint(benchmark::State& state) {
-  Fixture& f = Shared().plain;
-  int round = 0;
-  for (auto _ : state) {
-    state.PauseTiming();
-    const bool grow = (round++ % 2) == 0;
-    QTest::keyPress(f.box, grow ? Qt::Key_1 : Qt::Key_Backspace);
-    QApplication::processEvents();
-    state.ResumeTiming();
-    Release(f.box, grow ? Qt::Key_1 : Qt::Key_Backspace);
-    QApplication::processEvents();
-  }
+  TimeReleases(state, Shared().plain.box, true);
 }
 BENCHMARK(BM_SizeBoxKeyReleaseAndRepaint)->Unit(benchmark::kMicrosecond);
 
@@ -125,15 +125,8 @@ void BM_SizeBoxKeyReleaseWithEightTracks(benchmark::State& state) {
   Fixture& f = Shared().tracks;
   auto& model = f.window->Model();
   model.txtSub.SetText("12");
-  int round = 0;
   const int runsBefore = model.CalcRuns();
-  for (auto _ : state) {
-    state.PauseTiming();
-    const bool grow = (round++ % 2) == 0;
-    QTest::keyPress(f.box, grow ? Qt::Key_1 : Qt::Key_Backspace);
-    state.ResumeTiming();
-    Release(f.box, grow ? Qt::Key_1 : Qt::Key_Backspace);
-  }
+  const int round = TimeReleases(state, f.box, false);
   state.counters["calc_per_release"] = static_cast<double>(model.CalcRuns() - runsBefore) / round;
   state.counters["tracks"] = static_cast<double>(model.State().audioTracks.size());
 }

@@ -7,6 +7,8 @@ namespace quillbit {
 void Form1::RestoreSettings() {
   for (const StoredSetting* setting : RestoreOrder()) RestoreSetting(*setting);
   RestoreAudioTracks();
+  // The destination is restored without a calc of its own.
+  ShowDiscChecks();
 }
 
 // A list that cannot be read (edited by hand, from a later version) is dropped on its own: the

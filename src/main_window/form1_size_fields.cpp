@@ -45,7 +45,6 @@ void Form1::ShowBytes(const SizeField& field) {
   field.box.SetText(PlainText(FromBytes(field.list.Text(), BytesOf(field)), locale_));
   if (&field == &sizeFields_[kAudio] && !state_.audioTracks.empty())
     audioLinkText_ = field.box.Text();
-  if (&field == &sizeFields_[kDestination]) ShowDiscChecks();
 }
 
 const Form1::SizeField* Form1::FieldByList(std::string_view listName) const {
